@@ -1,0 +1,97 @@
+#include "framework/core/BinaryStream.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fw {
+
+BinaryStream::BinaryStream(UniqueFd fd, std::int64_t size)
+    : m_fd(std::move(fd))
+    , m_size(size)
+{
+}
+
+BinaryStream::~BinaryStream() = default;
+
+String BinaryStream::Read(std::int64_t count)
+{
+    String out;
+    if (count <= 0 || m_position < 0 || !m_fd.IsOpen()) {
+        return out;
+    }
+    while (count > 0) {
+        const bool buffered = m_bufferLength > 0 && m_position >= m_bufferStart
+            && m_position < m_bufferStart + static_cast<std::int64_t>(m_bufferLength);
+        if (!buffered && !FillBufferAt(m_position)) {
+            break;
+        }
+        const auto offset = static_cast<std::size_t>(m_position - m_bufferStart);
+        const std::size_t take = std::min(static_cast<std::size_t>(count), m_bufferLength - offset);
+        if (out.empty() && static_cast<std::size_t>(count) == take) {
+            out.assign(m_buffer.get() + offset, take); // the common case: one piece
+        } else {
+            out.append(m_buffer.get() + offset, take);
+        }
+        m_position += static_cast<std::int64_t>(take);
+        count -= static_cast<std::int64_t>(take);
+    }
+    return out;
+}
+
+bool BinaryStream::FillBufferAt(std::int64_t position)
+{
+    if (!m_buffer) {
+        m_buffer = std::make_unique<char[]>(kBufferSize);
+    }
+    m_bufferStart = position;
+    m_bufferLength = 0;
+    for (;;) {
+        const ssize_t got = ::pread(m_fd.Get(), m_buffer.get(), kBufferSize, static_cast<off_t>(position));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false; // end of file, or a read error: the caller gets what it has
+        }
+        m_bufferLength = static_cast<std::size_t>(got);
+        m_size = std::max(m_size, position + got);
+        return true;
+    }
+}
+
+void BinaryStream::RefreshSize()
+{
+    struct stat info {};
+    if (m_fd.IsOpen() && ::fstat(m_fd.Get(), &info) == 0) {
+        m_size = static_cast<std::int64_t>(info.st_size);
+    }
+}
+
+bool BinaryStream::Eof()
+{
+    if (!m_fd.IsOpen()) {
+        return true;
+    }
+    if (m_position < m_size) {
+        return false;
+    }
+    RefreshSize(); // the file may have grown since it was opened
+    return m_position >= m_size;
+}
+
+std::int64_t BinaryStream::Length()
+{
+    RefreshSize();
+    return m_size;
+}
+
+void BinaryStream::Close()
+{
+    m_fd.Reset();
+    m_buffer.reset();
+    m_bufferLength = 0;
+}
+
+} // namespace fw

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/core/ByteStrings.h"
+#include "framework/core/Object.h"
+#include "framework/core/UniqueFd.h"
+
+namespace fw {
+
+// A read-only byte stream over an open regular file. Reads go through a
+// buffer far larger than one read request, so a sequential scan costs one
+// system call per buffer; the position is a 64-bit byte offset and setting it
+// inside the buffered range costs nothing. Errors never raise: a read that
+// fails, or starts at or past the end, yields fewer bytes or none.
+class BinaryStream : public Object {
+public:
+    static constexpr std::size_t kBufferSize = 128 * 1024;
+
+    // Takes ownership of a descriptor open for reading on a regular file.
+    BinaryStream(UniqueFd fd, std::int64_t size);
+    ~BinaryStream() override;
+
+    // Up to `count` bytes from the position on; the position moves past them.
+    String Read(std::int64_t count);
+
+    std::int64_t Position() const { return m_position; }
+    void SetPosition(std::int64_t position) { m_position = position; }
+
+    // True when the position is at or past the end of the file.
+    bool Eof(); // EOF is a macro of <cstdio>
+
+    std::int64_t Length();
+
+    // After Close every read yields nothing and Eof() is true.
+    void Close();
+
+private:
+    bool FillBufferAt(std::int64_t position);
+    void RefreshSize();
+
+    UniqueFd m_fd;
+    std::int64_t m_size = 0;
+    std::int64_t m_position = 0;
+    std::unique_ptr<char[]> m_buffer;
+    std::int64_t m_bufferStart = 0; // file offset of m_buffer[0]
+    std::size_t m_bufferLength = 0; // valid bytes in m_buffer
+};
+
+} // namespace fw
