@@ -23,3 +23,16 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DKARVELIO_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The fuzzers need clang (libFuzzer); where it is there, build them apart and
+# give each a short run so a crash on odd input fails the build.
+if command -v clang++ >/dev/null && [[ -d fuzz ]]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKARVELIO_GUI=OFF -DKARVELIO_WERROR=ON >/dev/null
+  cmake --build build-fuzz -j"$jobs"
+  for fuzzer in build-fuzz/bin/fuzz_*; do
+    corpus=$(mktemp -d)
+    echo "test.sh: fuzzing ${fuzzer##*/} for 15 s"
+    "$fuzzer" -max_total_time=15 -print_final_stats=0 "$corpus" >"$corpus.log" 2>&1 || { tail -40 "$corpus.log"; exit 1; }
+    rm -rf "$corpus" "$corpus.log"
+  done
+fi
