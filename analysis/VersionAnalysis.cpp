@@ -103,17 +103,20 @@ struct ScanResult {
 };
 
 // Reads contiguous chunks from offset 53248 until one holds the marker or the
-// file ends, yielding to the event loop after every chunk without it.
+// file ends, yielding to the event loop after every chunk without it. Chunks
+// are looked at in the stream's buffer; only the one the loop ends with is
+// copied out.
 ScanResult ScanForMarker(const fw::FolderItem& document, const fw::String& marker)
 {
     const fw::Ref<fw::BinaryStream> stream = OpenForReading(document);
     ScanResult result;
     std::int64_t position = kFirstChunkOffset;
+    std::string_view chunk;
     for (;;) {
         stream->SetPosition(position);
-        result.chunk = stream->Read(kChunkSize);
+        chunk = stream->ReadView(kChunkSize);
         ++result.summary.chunksRead;
-        if (fw::InStrB(0, result.chunk, marker) > 0) {
+        if (fw::InStrB(0, chunk, marker) > 0) {
             result.summary.markerFound = true;
             break;
         }
@@ -123,6 +126,7 @@ ScanResult ScanForMarker(const fw::FolderItem& document, const fw::String& marke
             break;
         }
     }
+    result.chunk = fw::String(chunk);
     stream->Close();
     return result;
 }

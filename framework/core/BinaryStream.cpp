@@ -22,9 +22,7 @@ String BinaryStream::Read(std::int64_t count)
         return out;
     }
     while (count > 0) {
-        const bool buffered = m_bufferLength > 0 && m_position >= m_bufferStart
-            && m_position < m_bufferStart + static_cast<std::int64_t>(m_bufferLength);
-        if (!buffered && !FillBufferAt(m_position)) {
+        if (!IsBuffered(m_position) && !FillBufferAt(m_position)) {
             break;
         }
         const auto offset = static_cast<std::size_t>(m_position - m_bufferStart);
@@ -40,15 +38,40 @@ String BinaryStream::Read(std::int64_t count)
     return out;
 }
 
+std::string_view BinaryStream::ReadView(std::int64_t count)
+{
+    if (count <= 0 || m_position < 0 || !m_fd.IsOpen()) {
+        return {};
+    }
+    if (!IsBuffered(m_position) && !FillBufferAt(m_position)) {
+        return {};
+    }
+    const auto offset = static_cast<std::size_t>(m_position - m_bufferStart);
+    if (static_cast<std::size_t>(count) > m_bufferLength - offset) {
+        m_scratch = Read(count);
+        return m_scratch;
+    }
+    m_position += count;
+    return { m_buffer.get() + offset, static_cast<std::size_t>(count) };
+}
+
+bool BinaryStream::IsBuffered(std::int64_t position) const
+{
+    return m_bufferLength > 0 && position >= m_bufferStart
+        && position < m_bufferStart + static_cast<std::int64_t>(m_bufferLength);
+}
+
 bool BinaryStream::FillBufferAt(std::int64_t position)
 {
     if (!m_buffer) {
-        m_buffer = std::make_unique<char[]>(kBufferSize);
+        m_buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     }
     m_bufferStart = position;
     m_bufferLength = 0;
+    const std::size_t fillSize = m_fillSize;
+    m_fillSize = std::min(m_fillSize * 2, kBufferSize);
     for (;;) {
-        const ssize_t got = ::pread(m_fd.Get(), m_buffer.get(), kBufferSize, static_cast<off_t>(position));
+        const ssize_t got = ::pread(m_fd.Get(), m_buffer.get(), fillSize, static_cast<off_t>(position));
         if (got < 0 && errno == EINTR) {
             continue;
         }
