@@ -235,10 +235,5 @@ TEST(MenuBarView, ShortcutTextsBecomeKeySequencesWithCommandAsControl)
     }
 }
 
-TEST(MenuBarView, ANilBarRaisesInsteadOfShowingNothing)
-{
-    EXPECT_THROW(MenuBarView(nullptr, QStringLiteral("App")), NilObjectException);
-}
-
 } // namespace
 } // namespace fw
