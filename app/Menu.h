@@ -1,0 +1,38 @@
+#pragma once
+
+#include "framework/core/MenuBar.h"
+#include "framework/core/Ref.h"
+
+namespace karvelio {
+
+// The application's menu bar: "File" (Open, Quit), "Edit" (Undo, a
+// separator, Cut, Copy, Paste, Clear) and the about item, which the framework
+// shows in the application menu. One shared instance serves the application
+// and every result window; other code finds its items by Name only.
+class Menu : public fw::MenuBar {
+public:
+    // An empty bar: the items are built by Constructor, which Shared() runs.
+    Menu();
+    ~Menu() override;
+
+    // The shared bar, built on the first call. The global takes it only once
+    // it is complete, so a build that raises leaves no half-built bar behind
+    // and the next call starts afresh.
+    static fw::Ref<Menu> Shared();
+    // Shut-down's release of the shared bar; the next Shared() builds a new one.
+    static void ExitImplicitInstance();
+
+    // Builds the whole tree: Untitled1, then Untitled2.
+    virtual void Constructor();
+    // The File menu and its two items.
+    virtual void Untitled1();
+    // The Edit menu, its six items and the about item at its foot.
+    virtual void Untitled2();
+
+private:
+    void AppendToMenu(const fw::String& menuName, const fw::Ref<fw::MenuItem>& item);
+
+    static fw::Ref<Menu> _implicitInstance;
+};
+
+} // namespace karvelio

@@ -1,0 +1,9 @@
+#include "framework/core/AppleMenuItem.h"
+
+namespace fw {
+
+AppleMenuItem::AppleMenuItem() = default;
+
+AppleMenuItem::~AppleMenuItem() = default;
+
+} // namespace fw

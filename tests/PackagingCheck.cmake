@@ -1,0 +1,56 @@
+# Installs the packaging component into a scratch prefix and checks that the
+# desktop would open ".indd" files with Karvelio: the MIME type the XML
+# declares is the one the .desktop entry claims, and (where
+# update-mime-database is installed) the compiled database maps *.indd to it.
+#
+# cmake -DBUILD_DIR=... -DPREFIX=... [-DUPDATE_MIME_DATABASE=...] -P PackagingCheck.cmake
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}" --component packaging
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install of the packaging component failed: ${result}")
+endif()
+
+set(mime_xml "${PREFIX}/share/mime/packages/karvelio.xml")
+set(desktop "${PREFIX}/share/applications/karvelio.desktop")
+foreach(installed IN ITEMS "${mime_xml}" "${desktop}")
+  if(NOT EXISTS "${installed}")
+    message(FATAL_ERROR "not installed: ${installed}")
+  endif()
+endforeach()
+
+file(READ "${mime_xml}" xml)
+if(NOT xml MATCHES "<mime-type type=\"([^\"]+)\"")
+  message(FATAL_ERROR "${mime_xml}: no mime-type element")
+endif()
+set(type "${CMAKE_MATCH_1}")
+if(NOT xml MATCHES "<glob pattern=\"\\*\\.indd\"/>")
+  message(FATAL_ERROR "${mime_xml}: no *.indd glob")
+endif()
+
+# Read whole: file(STRINGS) would turn the entry's ";" into list separators.
+file(READ "${desktop}" entry)
+string(REPLACE "." "\\." type_pattern "${type}")
+if(NOT entry MATCHES "\nMimeType=([^\n]*;)?${type_pattern};")
+  message(FATAL_ERROR "${desktop}: MimeType does not name ${type}")
+endif()
+if(NOT entry MATCHES "\nExec=karvelio %F\n")
+  message(FATAL_ERROR "${desktop}: Exec is not \"karvelio %F\"")
+endif()
+
+if(UPDATE_MIME_DATABASE)
+  # With the prefix on the search path it has no reason to print anything
+  # but complaints about the XML.
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env "XDG_DATA_DIRS=${PREFIX}/share"
+                          "${UPDATE_MIME_DATABASE}" "${PREFIX}/share/mime"
+                  RESULT_VARIABLE result ERROR_VARIABLE errors)
+  if(NOT result EQUAL 0 OR NOT errors STREQUAL "")
+    message(FATAL_ERROR "update-mime-database rejected ${mime_xml}: ${errors}")
+  endif()
+  file(STRINGS "${PREFIX}/share/mime/globs2" globs REGEX ":${type}:\\*\\.indd$")
+  if(globs STREQUAL "")
+    message(FATAL_ERROR "the compiled MIME database does not map *.indd to ${type}")
+  endif()
+endif()
