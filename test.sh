@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev fonts-vlgothic)
+          qt6-base-dev fonts-vlgothic desktop-file-utils libxml2-utils clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -24,11 +24,17 @@ cmake -S . -B build -G Ninja -DKARVELIO_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+# The parts without Qt once more under AddressSanitizer and UBSan: bad input
+# must fail cleanly, not by luck.
+cmake -S . -B build-asan -G Ninja -DKARVELIO_WERROR=ON -DKARVELIO_GUI=OFF -DKARVELIO_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$jobs"
+ctest --test-dir build-asan --output-on-failure -j"$jobs" -E _bench_
+
 # The fuzzers need clang (libFuzzer); where it is there, build them apart and
 # give each a short run so a crash on odd input fails the build.
 if command -v clang++ >/dev/null && [[ -d fuzz ]]; then
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKARVELIO_GUI=OFF -DKARVELIO_WERROR=ON >/dev/null
-  cmake --build build-fuzz -j"$jobs"
+  cmake --build build-fuzz -j"$jobs" --target fuzzers
   for fuzzer in build-fuzz/bin/fuzz_*; do
     corpus=$(mktemp -d)
     echo "test.sh: fuzzing ${fuzzer##*/} for 15 s"
