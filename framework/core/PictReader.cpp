@@ -25,14 +25,20 @@ constexpr unsigned kVariable = 0xFF;
 
 using Rect = PictReader::Rect;
 
+// The version opcode follows the size word and the frame.
 int VersionAt(std::string_view bytes)
 {
+    constexpr std::size_t kVersionOffset = 10;
     constexpr std::string_view kVersion1("\x11\x01", 2);
     constexpr std::string_view kVersion2("\x00\x11\x02\xFF", 4);
-    if (bytes.substr(10, 2) == kVersion1) {
+    if (bytes.size() < kVersionOffset) {
+        return 0;
+    }
+    const std::string_view rest = bytes.substr(kVersionOffset);
+    if (rest.starts_with(kVersion1)) {
         return 1;
     }
-    if (bytes.substr(10, 4) == kVersion2) {
+    if (rest.starts_with(kVersion2)) {
         return 2;
     }
     return 0;
