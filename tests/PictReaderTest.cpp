@@ -51,14 +51,15 @@ BitmapSpec Spec(unsigned opcode, int depth, int w, int h)
     }
     s.pixel = [depth, w](int x, int y) -> std::uint32_t {
         const bool run = x > w / 2;
+        const auto ux = static_cast<std::uint32_t>(x);
+        const auto uy = static_cast<std::uint32_t>(y);
         switch (depth) {
         case 16:
-            return run ? 0x2D4Bu : (static_cast<std::uint32_t>(x * 7 + y * 3) & 31u) << 10 | (x & 31u) << 5 | (y * 5 & 31u);
+            return run ? 0x2D4Bu : ((ux * 7 + uy * 3) & 31u) << 10 | (ux & 31u) << 5 | (uy * 5 & 31u);
         case 32:
-            return run ? 0x3366CCu
-                       : (static_cast<std::uint32_t>(x * 37) & 0xFFu) << 16 | (y * 59u & 0xFFu) << 8 | ((x + y) * 11u & 0xFFu);
+            return run ? 0x3366CCu : (ux * 37 & 0xFFu) << 16 | (uy * 59 & 0xFFu) << 8 | ((ux + uy) * 11 & 0xFFu);
         default:
-            return run ? 1u : static_cast<std::uint32_t>(x * 3 + y * 5) % (1u << depth);
+            return run ? 1u : (ux * 3 + uy * 5) % (1u << depth);
         }
     };
     return s;
@@ -161,6 +162,10 @@ std::vector<Family> Families()
         { "v2_Direct32_Pack4_WordCounts", 2, With(Spec(0x9A, 32, 70, 3), [](auto& s) { s.packType = 4; }) },
         { "v2_Direct32_Pack4_FourPlanes", 2,
           With(Spec(0x9A, 32, 64, 3), [](auto& s) { s.packType = 4; s.componentCount = 4; }) },
+        { "v2_Direct32_Pack4_ByteCountsForWideRows", 2,
+          With(Spec(0x9A, 32, 64, 3), [](auto& s) { s.wordCounts = false; }) },
+        { "v2_PackBitsRect_8bit_WordCountsForNarrowRows", 2,
+          With(Spec(0x98, 8, 210, 2), [](auto& s) { s.wordCounts = true; }) },
         { "v2_Direct32_Pack1", 2, With(Spec(0x9A, 32, 40, 3), [](auto& s) { s.packType = 1; }) },
         { "v2_Direct32_Pack2", 2, With(Spec(0x9A, 32, 40, 3), [](auto& s) { s.packType = 2; }) },
         { "v2_Direct32_ShortRows", 2, Spec(0x9A, 32, 1, 2) },

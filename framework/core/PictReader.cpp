@@ -256,7 +256,20 @@ void PictReader::DrawBitmapOpcode(unsigned opcode)
     if (withRegion) {
         visible = Intersect(visible, ReadRegionBounds());
     }
-    DrawRows(map, palette, source, destination, visible);
+    const std::size_t rowsStart = m_position;
+    try {
+        DrawRows(map, palette, source, destination, visible);
+    } catch (const Damaged&) {
+        // Some writers size the rows' counts by the packed bytes rather than
+        // by the row bytes (ImageMagick does for 32-bit rows 63 to 83 pixels
+        // wide); the same rows read with the other count size may fit.
+        if (!HasPackedRows(map)) {
+            throw;
+        }
+        m_position = rowsStart;
+        map.wordCounts = !map.wordCounts;
+        DrawRows(map, palette, source, destination, visible);
+    }
 }
 
 PictReader::PixMap PictReader::ReadPixMap(bool direct)
@@ -276,6 +289,7 @@ PictReader::PixMap PictReader::ReadPixMap(bool direct)
     } else if (direct) {
         throw Damaged {};
     }
+    map.wordCounts = map.rowBytes > 250;
     const int width = map.bounds.Width();
     const bool depthOk = direct ? (map.pixelSize == 16 || map.pixelSize == 32)
                                 : (map.pixelSize == 1 || map.pixelSize == 2 || map.pixelSize == 4 || map.pixelSize == 8);
@@ -346,16 +360,20 @@ std::size_t PictReader::RowLength(const PixMap& map)
     return static_cast<std::size_t>(map.rowBytes);
 }
 
-void PictReader::ReadRow(const PixMap& map, std::span<std::uint8_t> row)
+bool PictReader::HasPackedRows(const PixMap& map)
 {
     const bool direct = map.pixelSize >= 16;
-    const bool raw = direct ? (map.packType == 1 || map.packType == 2) : (!map.packed || map.rowBytes < 8);
-    if (raw) {
+    return direct ? (map.packType == 3 || map.packType == 4) : (map.packed && map.rowBytes >= 8);
+}
+
+void PictReader::ReadRow(const PixMap& map, std::span<std::uint8_t> row)
+{
+    if (!HasPackedRows(map)) {
         const std::string_view bytes = Take(row.size());
         std::copy(bytes.begin(), bytes.end(), row.begin());
         return;
     }
-    const std::size_t packedLength = map.rowBytes > 250 ? U16() : U8();
+    const std::size_t packedLength = map.wordCounts ? U16() : U8();
     if (!UnpackBits(Take(packedLength), row, map.packType == 3 ? 2 : 1)) {
         throw Damaged {};
     }

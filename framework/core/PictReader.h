@@ -47,6 +47,7 @@ private:
         int packType = 0;
         int pixelSize = 1;
         int componentCount = 1;
+        bool wordCounts = false; // packed rows start with a 2-byte count, not 1
     };
 
     PictReader(std::string_view bytes, int version);
@@ -67,6 +68,7 @@ private:
     void DrawRows(const PixMap& map, const std::vector<std::uint32_t>& palette, Rect source, Rect destination,
                   Rect visible);
     static std::size_t RowLength(const PixMap& map);
+    static bool HasPackedRows(const PixMap& map);
     static std::uint32_t PixelAt(const PixMap& map, const std::vector<std::uint32_t>& palette,
                                  std::span<const std::uint8_t> row, int x);
 

@@ -2,6 +2,8 @@
 
 #include "Resources/tools/PictWriter.h"
 
+#include <algorithm>
+
 namespace karvelio::testing {
 
 namespace {
@@ -35,12 +37,21 @@ int EffectivePackType(const BitmapSpec& spec, int rowBytes)
 
 std::vector<std::uint8_t> IndexedRow(const BitmapSpec& spec, int y, int rowBytes)
 {
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(rowBytes), 0);
+    // Room for every pixel, then cut to the row bytes, which a broken spec
+    // may set too small.
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(std::max(rowBytes, DefaultRowBytes(spec))), 0);
+    // Bit by bit, most significant first, so that any depth packs, even
+    // one a reader must refuse.
     for (int x = 0; x < Width(spec.bounds); ++x) {
-        const int bit = x * spec.depth;
-        const unsigned index = spec.pixel(x, y) & ((1u << spec.depth) - 1u);
-        row[static_cast<std::size_t>(bit / 8)] |= static_cast<std::uint8_t>(index << (8 - spec.depth - bit % 8));
+        const std::uint32_t index = spec.pixel(x, y);
+        for (int b = 0; b < spec.depth; ++b) {
+            const int bit = x * spec.depth + b;
+            if ((index >> (spec.depth - 1 - b)) & 1u) {
+                row[static_cast<std::size_t>(bit / 8)] |= static_cast<std::uint8_t>(0x80u >> (bit % 8));
+            }
+        }
     }
+    row.resize(static_cast<std::size_t>(rowBytes));
     return row;
 }
 
@@ -182,7 +193,7 @@ void PictBuilder::RowData(const BitmapSpec& spec, int rowBytes)
             continue;
         }
         const std::string packed = tools::PackBits(row, packType == 3 ? 2 : 1);
-        if (rowBytes > 250) {
+        if (spec.wordCounts.value_or(rowBytes > 250)) {
             Word(static_cast<unsigned>(packed.size()));
         } else {
             Byte(static_cast<unsigned>(packed.size()));

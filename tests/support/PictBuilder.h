@@ -25,6 +25,7 @@ struct BitmapSpec {
     int componentCount = 3;   // 32-bit only
     int rowBytes = 0;         // 0: the smallest that fits (even for pixel maps)
     bool devicePalette = false;
+    std::optional<bool> wordCounts; // unset: 2-byte row counts when rows pass 250 bytes
     PictRect bounds;
     PictRect source;
     PictRect destination;
