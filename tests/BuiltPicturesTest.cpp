@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "Resources/PictureAccessors.h"
 #include "framework/core/FolderItem.h"
 #include "framework/core/Picture.h"
 
@@ -55,6 +56,23 @@ TEST(BuiltPictures, TheLogoIs170By65)
     EXPECT_EQ(logo->Width(), 170);
     EXPECT_EQ(logo->Height(), 65);
     EXPECT_TRUE(IsWhite(logo->Pixel(0, 0)));
+}
+
+// This test program sits in bin/ like the application, so the accessors
+// find the pictures the way the application will.
+TEST(BuiltPictures, TheAccessorsFindThemBesideTheExecutablesFolder)
+{
+    for (const karvelio::PictureAccessor accessor :
+         { karvelio::cs, karvelio::cs2, karvelio::cs3, karvelio::cs4, karvelio::cs5, karvelio::cs55, karvelio::ind }) {
+        const auto badge = accessor();
+        ASSERT_NE(badge, nullptr) << karvelio::PictureAccessorName(accessor);
+        EXPECT_EQ(badge->Width(), 64);
+        EXPECT_EQ(badge->Transparent(), 1);
+    }
+    const auto logo = karvelio::brelom();
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->Width(), 170);
+    EXPECT_EQ(logo->Transparent(), 0);
 }
 
 } // namespace
