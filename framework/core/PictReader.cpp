@@ -152,7 +152,7 @@ PictReader::PictReader(std::string_view bytes, int version)
 {
 }
 
-Ref<Picture> PictReader::ReadPicture()
+void PictReader::ReadPicture()
 {
     Skip(2); // the size word holds only the low 16 bits of the size: useless
     m_frame = ReadRect();
@@ -163,7 +163,6 @@ Ref<Picture> PictReader::ReadPicture()
     Skip(m_version == 1 ? 2 : 4);
     while (ReadOpcode()) {
     }
-    return m_canvas;
 }
 
 bool PictReader::ReadOpcode()

@@ -52,7 +52,7 @@ private:
 
     PictReader(std::string_view bytes, int version);
 
-    Ref<Picture> ReadPicture();
+    void ReadPicture();
     bool ReadOpcode();
     void SkipOpcodeData(unsigned opcode);
     void SkipLengthPrefixed16();
