@@ -14,7 +14,7 @@
 namespace {
 
 using fw::PictReader;
-using karvelio::testing::BitmapSpec;
+using karvelio::testing::BitmapOpcode;
 using karvelio::testing::PictBuilder;
 using karvelio::testing::PictRect;
 
@@ -38,9 +38,9 @@ std::vector<std::uint32_t> Palette(int depth)
 
 // A w by h bitmap drawn 1 pixel inside a frame that does not start at 0,0;
 // the right part of each row is one colour, so packed rows hold real runs.
-BitmapSpec Spec(unsigned opcode, int depth, int w, int h)
+BitmapOpcode Sample(unsigned opcode, int depth, int w, int h)
 {
-    BitmapSpec s;
+    BitmapOpcode s;
     s.opcode = opcode;
     s.depth = depth;
     s.bounds = { 0, 0, h, w };
@@ -65,12 +65,12 @@ BitmapSpec Spec(unsigned opcode, int depth, int w, int h)
     return s;
 }
 
-PictRect FrameAround(const BitmapSpec& s)
+PictRect FrameAround(const BitmapOpcode& s)
 {
     return { 10, 20, s.destination.bottom + 1, s.destination.right + 1 };
 }
 
-std::uint32_t ColourOf(const BitmapSpec& s, std::uint32_t value)
+std::uint32_t ColourOf(const BitmapOpcode& s, std::uint32_t value)
 {
     if (s.depth == 16) {
         return Expand555(value);
@@ -85,7 +85,7 @@ std::uint32_t ColourOf(const BitmapSpec& s, std::uint32_t value)
 }
 
 // What an unscaled bitmap leaves at picture position (px, py).
-std::uint32_t Expected(const BitmapSpec& s, PictRect frame, int px, int py)
+std::uint32_t Expected(const BitmapOpcode& s, PictRect frame, int px, int py)
 {
     const int x = px + frame.left;
     const int y = py + frame.top;
@@ -99,7 +99,7 @@ std::uint32_t Expected(const BitmapSpec& s, PictRect frame, int px, int py)
     return ColourOf(s, s.pixel(x - s.destination.left, y - s.destination.top));
 }
 
-void ExpectPixels(const fw::Ref<fw::Picture>& picture, const BitmapSpec& s, PictRect frame)
+void ExpectPixels(const fw::Ref<fw::Picture>& picture, const BitmapOpcode& s, PictRect frame)
 {
     ASSERT_NE(picture, nullptr);
     ASSERT_EQ(picture->Width(), frame.right - frame.left);
@@ -118,7 +118,7 @@ void ExpectPixels(const fw::Ref<fw::Picture>& picture, const BitmapSpec& s, Pict
 struct Family {
     const char* name;
     int version;
-    BitmapSpec spec;
+    BitmapOpcode bitmap;
 };
 
 void PrintTo(const Family& family, std::ostream* out)
@@ -126,7 +126,7 @@ void PrintTo(const Family& family, std::ostream* out)
     *out << family.name;
 }
 
-BitmapSpec With(BitmapSpec s, auto change)
+BitmapOpcode With(BitmapOpcode s, auto change)
 {
     change(s);
     return s;
@@ -134,42 +134,42 @@ BitmapSpec With(BitmapSpec s, auto change)
 
 std::vector<Family> Families()
 {
-    const auto bitMap = [](BitmapSpec s) { s.pixMap = false; s.palette.clear(); return s; };
-    const auto region = [](BitmapSpec s) { s.region = PictRect { 0, 0, 999, s.destination.left + 5 }; return s; };
+    const auto bitMap = [](BitmapOpcode s) { s.pixMap = false; s.palette.clear(); return s; };
+    const auto region = [](BitmapOpcode s) { s.region = PictRect { 0, 0, 999, s.destination.left + 5 }; return s; };
     return {
-        { "v1_BitsRect_BitMap", 1, bitMap(Spec(0x90, 1, 13, 3)) },
-        { "v1_PackBitsRect_BitMap", 1, bitMap(Spec(0x98, 1, 70, 3)) },
-        { "v1_PackBitsRect_ShortRowsStayUnpacked", 1, bitMap(Spec(0x98, 1, 20, 2)) },
-        { "v1_PackBitsRgn_BitMap", 1, region(bitMap(Spec(0x99, 1, 70, 3))) },
-        { "v2_BitsRect_1bit", 2, Spec(0x90, 1, 21, 3) },
-        { "v2_BitsRect_2bit", 2, Spec(0x90, 2, 21, 3) },
-        { "v2_BitsRect_4bit", 2, Spec(0x90, 4, 21, 3) },
-        { "v2_BitsRect_8bit", 2, Spec(0x90, 8, 21, 3) },
-        { "v2_BitsRgn_8bit", 2, region(Spec(0x91, 8, 21, 3)) },
-        { "v2_PackBitsRect_1bit", 2, Spec(0x98, 1, 100, 3) },
-        { "v2_PackBitsRect_2bit", 2, Spec(0x98, 2, 100, 3) },
-        { "v2_PackBitsRect_4bit", 2, Spec(0x98, 4, 100, 3) },
-        { "v2_PackBitsRect_8bit", 2, Spec(0x98, 8, 100, 3) },
-        { "v2_PackBitsRect_8bit_WordCounts", 2, Spec(0x98, 8, 300, 2) },
-        { "v2_PackBitsRect_8bit_ShortRows", 2, Spec(0x98, 8, 5, 2) },
-        { "v2_PackBitsRect_DevicePalette", 2, With(Spec(0x98, 4, 40, 2), [](auto& s) { s.devicePalette = true; }) },
-        { "v2_PackBitsRgn_4bit", 2, region(Spec(0x99, 4, 100, 3)) },
-        { "v2_Direct16_Pack0", 2, Spec(0x9A, 16, 40, 3) },
-        { "v2_Direct16_Pack3", 2, With(Spec(0x9A, 16, 40, 3), [](auto& s) { s.packType = 3; }) },
-        { "v2_Direct16_Pack1", 2, With(Spec(0x9A, 16, 40, 3), [](auto& s) { s.packType = 1; }) },
-        { "v2_Direct16_ShortRows", 2, Spec(0x9A, 16, 3, 2) },
-        { "v2_Direct32_Pack0", 2, Spec(0x9A, 32, 40, 3) },
-        { "v2_Direct32_Pack4_WordCounts", 2, With(Spec(0x9A, 32, 70, 3), [](auto& s) { s.packType = 4; }) },
+        { "v1_BitsRect_BitMap", 1, bitMap(Sample(0x90, 1, 13, 3)) },
+        { "v1_PackBitsRect_BitMap", 1, bitMap(Sample(0x98, 1, 70, 3)) },
+        { "v1_PackBitsRect_ShortRowsStayUnpacked", 1, bitMap(Sample(0x98, 1, 20, 2)) },
+        { "v1_PackBitsRgn_BitMap", 1, region(bitMap(Sample(0x99, 1, 70, 3))) },
+        { "v2_BitsRect_1bit", 2, Sample(0x90, 1, 21, 3) },
+        { "v2_BitsRect_2bit", 2, Sample(0x90, 2, 21, 3) },
+        { "v2_BitsRect_4bit", 2, Sample(0x90, 4, 21, 3) },
+        { "v2_BitsRect_8bit", 2, Sample(0x90, 8, 21, 3) },
+        { "v2_BitsRgn_8bit", 2, region(Sample(0x91, 8, 21, 3)) },
+        { "v2_PackBitsRect_1bit", 2, Sample(0x98, 1, 100, 3) },
+        { "v2_PackBitsRect_2bit", 2, Sample(0x98, 2, 100, 3) },
+        { "v2_PackBitsRect_4bit", 2, Sample(0x98, 4, 100, 3) },
+        { "v2_PackBitsRect_8bit", 2, Sample(0x98, 8, 100, 3) },
+        { "v2_PackBitsRect_8bit_WordCounts", 2, Sample(0x98, 8, 300, 2) },
+        { "v2_PackBitsRect_8bit_ShortRows", 2, Sample(0x98, 8, 5, 2) },
+        { "v2_PackBitsRect_DevicePalette", 2, With(Sample(0x98, 4, 40, 2), [](auto& s) { s.devicePalette = true; }) },
+        { "v2_PackBitsRgn_4bit", 2, region(Sample(0x99, 4, 100, 3)) },
+        { "v2_Direct16_Pack0", 2, Sample(0x9A, 16, 40, 3) },
+        { "v2_Direct16_Pack3", 2, With(Sample(0x9A, 16, 40, 3), [](auto& s) { s.packType = 3; }) },
+        { "v2_Direct16_Pack1", 2, With(Sample(0x9A, 16, 40, 3), [](auto& s) { s.packType = 1; }) },
+        { "v2_Direct16_ShortRows", 2, Sample(0x9A, 16, 3, 2) },
+        { "v2_Direct32_Pack0", 2, Sample(0x9A, 32, 40, 3) },
+        { "v2_Direct32_Pack4_WordCounts", 2, With(Sample(0x9A, 32, 70, 3), [](auto& s) { s.packType = 4; }) },
         { "v2_Direct32_Pack4_FourPlanes", 2,
-          With(Spec(0x9A, 32, 64, 3), [](auto& s) { s.packType = 4; s.componentCount = 4; }) },
+          With(Sample(0x9A, 32, 64, 3), [](auto& s) { s.packType = 4; s.componentCount = 4; }) },
         { "v2_Direct32_Pack4_ByteCountsForWideRows", 2,
-          With(Spec(0x9A, 32, 64, 3), [](auto& s) { s.wordCounts = false; }) },
+          With(Sample(0x9A, 32, 64, 3), [](auto& s) { s.wordCounts = false; }) },
         { "v2_PackBitsRect_8bit_WordCountsForNarrowRows", 2,
-          With(Spec(0x98, 8, 210, 2), [](auto& s) { s.wordCounts = true; }) },
-        { "v2_Direct32_Pack1", 2, With(Spec(0x9A, 32, 40, 3), [](auto& s) { s.packType = 1; }) },
-        { "v2_Direct32_Pack2", 2, With(Spec(0x9A, 32, 40, 3), [](auto& s) { s.packType = 2; }) },
-        { "v2_Direct32_ShortRows", 2, Spec(0x9A, 32, 1, 2) },
-        { "v2_DirectBitsRgn_32bit", 2, region(Spec(0x9B, 32, 40, 3)) },
+          With(Sample(0x98, 8, 210, 2), [](auto& s) { s.wordCounts = true; }) },
+        { "v2_Direct32_Pack1", 2, With(Sample(0x9A, 32, 40, 3), [](auto& s) { s.packType = 1; }) },
+        { "v2_Direct32_Pack2", 2, With(Sample(0x9A, 32, 40, 3), [](auto& s) { s.packType = 2; }) },
+        { "v2_Direct32_ShortRows", 2, Sample(0x9A, 32, 1, 2) },
+        { "v2_DirectBitsRgn_32bit", 2, region(Sample(0x9B, 32, 40, 3)) },
     };
 }
 
@@ -179,9 +179,9 @@ class PictFamilies : public ::testing::TestWithParam<std::tuple<Family, bool>> {
 TEST_P(PictFamilies, DrawsEveryPixelAtItsDestination)
 {
     const auto& [family, fileHeader] = GetParam();
-    const PictRect frame = FrameAround(family.spec);
-    const std::string bytes = PictBuilder(family.version, frame).Bitmap(family.spec).Bytes(fileHeader);
-    ExpectPixels(PictReader::Read(bytes), family.spec, frame);
+    const PictRect frame = FrameAround(family.bitmap);
+    const std::string bytes = PictBuilder(family.version, frame).Bitmap(family.bitmap).Bytes(fileHeader);
+    ExpectPixels(PictReader::Read(bytes), family.bitmap, frame);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pict, PictFamilies, ::testing::Combine(::testing::ValuesIn(Families()), ::testing::Bool()),
@@ -232,48 +232,48 @@ TEST(PictReader, SkipsEveryOpcodeItCanSize)
         { "Reserved8000", 0x8000, "" },
         { "Reserved8100", 0x8100, bytes({ 0, 0, 0, 3, 1, 2, 3 }) },
     };
-    const BitmapSpec spec = Spec(0x98, 8, 30, 2);
-    const PictRect frame = FrameAround(spec);
+    const BitmapOpcode bitmap = Sample(0x98, 8, 30, 2);
+    const PictRect frame = FrameAround(bitmap);
     for (const Skipped& s : skipped) {
         SCOPED_TRACE(s.name);
         PictBuilder pict(2, frame);
-        pict.Op(s.opcode).Raw(s.data).Bitmap(spec);
-        ExpectPixels(PictReader::Read(pict.Bytes()), spec, frame);
+        pict.Op(s.opcode).Raw(s.data).Bitmap(bitmap);
+        ExpectPixels(PictReader::Read(pict.Bytes()), bitmap, frame);
     }
 }
 
 TEST(PictReader, Version1OpcodesAreBytesWithNoAlignment)
 {
-    BitmapSpec spec = Spec(0x90, 1, 13, 3);
-    spec.pixMap = false;
-    const PictRect frame = FrameAround(spec);
+    BitmapOpcode bitmap = Sample(0x90, 1, 13, 3);
+    bitmap.pixMap = false;
+    const PictRect frame = FrameAround(bitmap);
     PictBuilder pict(1, frame);
-    pict.Op(0x04).Byte(1).Op(0xA1).Word(7).Word(1).Byte(0).Op(0x01).Word(10).Rect(frame).Bitmap(spec);
-    ExpectPixels(PictReader::Read(pict.Bytes()), spec, frame);
+    pict.Op(0x04).Byte(1).Op(0xA1).Word(7).Word(1).Byte(0).Op(0x01).Word(10).Rect(frame).Bitmap(bitmap);
+    ExpectPixels(PictReader::Read(pict.Bytes()), bitmap, frame);
 }
 
 TEST(PictReader, ScalesTheSourceRectangleOntoTheDestination)
 {
-    BitmapSpec spec = Spec(0x90, 8, 4, 4);
-    spec.pixel = [](int x, int y) { return static_cast<std::uint32_t>(y * 4 + x); };
-    spec.source = { 1, 1, 3, 3 }; // the middle 2 by 2
-    spec.destination = { 0, 0, 4, 4 };
-    const auto picture = PictReader::Read(PictBuilder(2, { 0, 0, 4, 4 }).Bitmap(spec).Bytes());
+    BitmapOpcode bitmap = Sample(0x90, 8, 4, 4);
+    bitmap.pixel = [](int x, int y) { return static_cast<std::uint32_t>(y * 4 + x); };
+    bitmap.source = { 1, 1, 3, 3 }; // the middle 2 by 2
+    bitmap.destination = { 0, 0, 4, 4 };
+    const auto picture = PictReader::Read(PictBuilder(2, { 0, 0, 4, 4 }).Bitmap(bitmap).Bytes());
     ASSERT_NE(picture, nullptr);
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 4; ++x) {
             const std::uint32_t index = static_cast<std::uint32_t>((1 + y / 2) * 4 + 1 + x / 2);
-            EXPECT_EQ(picture->Pixel(x, y), kBlack | spec.palette[index]) << x << "," << y;
+            EXPECT_EQ(picture->Pixel(x, y), kBlack | bitmap.palette[index]) << x << "," << y;
         }
     }
 }
 
 TEST(PictReader, IndicesMissingFromTheColourTableDrawBlack)
 {
-    BitmapSpec spec = Spec(0x98, 8, 10, 1);
-    spec.palette = { 0x112233, 0x445566 };
-    spec.pixel = [](int x, int) { return x == 0 ? 1u : 200u; };
-    const auto picture = PictReader::Read(PictBuilder(2, FrameAround(spec)).Bitmap(spec).Bytes());
+    BitmapOpcode bitmap = Sample(0x98, 8, 10, 1);
+    bitmap.palette = { 0x112233, 0x445566 };
+    bitmap.pixel = [](int x, int) { return x == 0 ? 1u : 200u; };
+    const auto picture = PictReader::Read(PictBuilder(2, FrameAround(bitmap)).Bitmap(bitmap).Bytes());
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Pixel(1, 1), 0xFF445566u);
     EXPECT_EQ(picture->Pixel(2, 1), kBlack);
@@ -281,24 +281,24 @@ TEST(PictReader, IndicesMissingFromTheColourTableDrawBlack)
 
 TEST(PictReader, AnOpcodeOfUnknownSizeEndsThePictureWithWhatWasDrawn)
 {
-    const BitmapSpec spec = Spec(0x98, 8, 30, 2);
-    const PictRect frame = FrameAround(spec);
+    const BitmapOpcode bitmap = Sample(0x98, 8, 30, 2);
+    const PictRect frame = FrameAround(bitmap);
     PictBuilder after(2, frame);
-    after.Bitmap(spec).Op(0x0012).Word(1).Raw(std::string(40, '\7'));
-    ExpectPixels(PictReader::Read(after.Unterminated()), spec, frame);
+    after.Bitmap(bitmap).Op(0x0012).Word(1).Raw(std::string(40, '\7'));
+    ExpectPixels(PictReader::Read(after.Unterminated()), bitmap, frame);
 
     PictBuilder before(2, frame);
-    before.Op(0x0012).Word(1).Raw(std::string(40, '\7')).Bitmap(spec);
+    before.Op(0x0012).Word(1).Raw(std::string(40, '\7')).Bitmap(bitmap);
     EXPECT_EQ(PictReader::Read(before.Bytes()), nullptr);
 }
 
 TEST(PictReader, PicturesWithNothingItCanDrawAreNil)
 {
-    const BitmapSpec spec = Spec(0x98, 8, 30, 2);
+    const BitmapOpcode bitmap = Sample(0x98, 8, 30, 2);
     EXPECT_EQ(PictReader::Read(PictBuilder(2, { 0, 0, 10, 10 }).Op(0x0030).Rect({ 1, 1, 5, 5 }).Bytes()), nullptr);
-    BitmapSpec outside = spec;
+    BitmapOpcode outside = bitmap;
     outside.destination = { 500, 500, 502, 530 };
-    EXPECT_EQ(PictReader::Read(PictBuilder(2, FrameAround(spec)).Bitmap(outside).Bytes()), nullptr);
+    EXPECT_EQ(PictReader::Read(PictBuilder(2, FrameAround(bitmap)).Bitmap(outside).Bytes()), nullptr);
     EXPECT_EQ(PictReader::Read(""), nullptr);
     EXPECT_EQ(PictReader::Read(std::string(2000, '\0')), nullptr);
     EXPECT_EQ(PictReader::Read("\x89PNG\r\n\x1A\n but not really a picture at all"), nullptr);
@@ -309,7 +309,7 @@ TEST(PictReader, PicturesWithNothingItCanDrawAreNil)
 TEST(PictReader, EveryTruncationGivesNil)
 {
     for (const int version : { 1, 2 }) {
-        BitmapSpec indexed = Spec(0x98, version == 1 ? 1 : 8, 70, 3);
+        BitmapOpcode indexed = Sample(0x98, version == 1 ? 1 : 8, 70, 3);
         if (version == 1) {
             indexed.pixMap = false;
         }
@@ -317,8 +317,8 @@ TEST(PictReader, EveryTruncationGivesNil)
         PictBuilder pict(version, frame);
         pict.Op(0x00A1).Word(1).Word(3).Raw("abc").Op(0x0001).Word(10).Rect(frame).Bitmap(indexed);
         if (version == 2) {
-            pict.Bitmap(With(Spec(0x9B, 32, 12, 2), [](auto& s) { s.region = PictRect { 0, 0, 999, 999 }; }))
-                .Bitmap(Spec(0x9A, 16, 40, 2));
+            pict.Bitmap(With(Sample(0x9B, 32, 12, 2), [](auto& s) { s.region = PictRect { 0, 0, 999, 999 }; }))
+                .Bitmap(Sample(0x9A, 16, 40, 2));
         }
         for (const bool fileHeader : { false, true }) {
             const std::string whole = pict.Bytes(fileHeader);
@@ -336,13 +336,13 @@ TEST(PictReader, LengthsCountsAndRectanglesOutOfRangeGiveNil)
         const char* name;
         std::string bytes;
     };
-    const BitmapSpec good = Spec(0x98, 8, 30, 2);
+    const BitmapOpcode good = Sample(0x98, 8, 30, 2);
     const PictRect frame = FrameAround(good);
-    const auto picture = [&](const BitmapSpec& spec, PictRect f) { return PictBuilder(2, f).Bitmap(spec).Bytes(); };
+    const auto picture = [&](const BitmapOpcode& bitmap, PictRect f) { return PictBuilder(2, f).Bitmap(bitmap).Bytes(); };
     const auto changed = [&](auto change) {
-        BitmapSpec spec = good;
-        change(spec);
-        return picture(spec, frame);
+        BitmapOpcode bitmap = good;
+        change(bitmap);
+        return picture(bitmap, frame);
     };
     const auto prefixed = [&](unsigned opcode, std::string data) {
         return PictBuilder(2, frame).Op(opcode).Raw(data).Bitmap(good).Bytes();
@@ -356,10 +356,10 @@ TEST(PictReader, LengthsCountsAndRectanglesOutOfRangeGiveNil)
         { "PixelSizeThree", changed([](auto& s) { s.depth = 3; s.palette = Palette(3); }) },
         { "ColourTableOf300", changed([](auto& s) { s.palette.resize(300); }) },
         { "EmptySource", changed([](auto& s) { s.source = { 0, 0, 2, 0 }; }) },
-        { "Direct16WithPackType2", changed([](auto& s) { s = Spec(0x9A, 16, 40, 2); s.packType = 2; }) },
-        { "Direct32WithPackType3", changed([](auto& s) { s = Spec(0x9A, 32, 40, 2); s.packType = 3; }) },
-        { "Direct32WithFiveComponents", changed([](auto& s) { s = Spec(0x9A, 32, 40, 2); s.componentCount = 5; }) },
-        { "DirectBitsWithABitMap", changed([](auto& s) { s = Spec(0x9A, 32, 40, 2); s.pixMap = false; }) },
+        { "Direct16WithPackType2", changed([](auto& s) { s = Sample(0x9A, 16, 40, 2); s.packType = 2; }) },
+        { "Direct32WithPackType3", changed([](auto& s) { s = Sample(0x9A, 32, 40, 2); s.packType = 3; }) },
+        { "Direct32WithFiveComponents", changed([](auto& s) { s = Sample(0x9A, 32, 40, 2); s.componentCount = 5; }) },
+        { "DirectBitsWithABitMap", changed([](auto& s) { s = Sample(0x9A, 32, 40, 2); s.pixMap = false; }) },
         { "ClipRegionSmallerThanItsSize", prefixed(0x0001, std::string("\0\1", 2)) },
         { "LongCommentLongerThanTheFile", prefixed(0x00A1, std::string("\0\1\xFF\xFF", 4)) },
         { "ReservedLengthOf4GiB", prefixed(0x8100, std::string("\xFF\xFF\xFF\xFF", 4)) },
@@ -386,7 +386,7 @@ TEST(PictReader, PackedRowsThatOverrunOrFallShortGiveNil)
 TEST(PictReader, DrawingMoreThanItsBudgetGivesNil)
 {
     const int side = PictReader::kMaxDimension;
-    BitmapSpec tiny = Spec(0x90, 8, 1, 1);
+    BitmapOpcode tiny = Sample(0x90, 8, 1, 1);
     tiny.destination = { 0, 0, side, side };
     PictBuilder pict(2, { 0, 0, side, side });
     for (int i = 0; i < 5; ++i) {

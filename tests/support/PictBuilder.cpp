@@ -18,35 +18,35 @@ int Height(PictRect r)
     return r.bottom - r.top;
 }
 
-int DefaultRowBytes(const BitmapSpec& spec)
+int DefaultRowBytes(const BitmapOpcode& bitmap)
 {
-    const int bytes = (Width(spec.bounds) * spec.depth + 7) / 8;
-    return spec.pixMap ? (bytes + 1) / 2 * 2 : bytes;
+    const int bytes = (Width(bitmap.bounds) * bitmap.depth + 7) / 8;
+    return bitmap.pixMap ? (bytes + 1) / 2 * 2 : bytes;
 }
 
-int EffectivePackType(const BitmapSpec& spec, int rowBytes)
+int EffectivePackType(const BitmapOpcode& bitmap, int rowBytes)
 {
     if (rowBytes < 8) {
         return 1;
     }
-    if (spec.packType == 0) {
-        return spec.depth == 16 ? 3 : 4;
+    if (bitmap.packType == 0) {
+        return bitmap.depth == 16 ? 3 : 4;
     }
-    return spec.packType;
+    return bitmap.packType;
 }
 
-std::vector<std::uint8_t> IndexedRow(const BitmapSpec& spec, int y, int rowBytes)
+std::vector<std::uint8_t> IndexedRow(const BitmapOpcode& bitmap, int y, int rowBytes)
 {
-    // Room for every pixel, then cut to the row bytes, which a broken spec
+    // Room for every pixel, then cut to the row bytes, which a broken picture
     // may set too small.
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(std::max(rowBytes, DefaultRowBytes(spec))), 0);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(std::max(rowBytes, DefaultRowBytes(bitmap))), 0);
     // Bit by bit, most significant first, so that any depth packs, even
     // one a reader must refuse.
-    for (int x = 0; x < Width(spec.bounds); ++x) {
-        const std::uint32_t index = spec.pixel(x, y);
-        for (int b = 0; b < spec.depth; ++b) {
-            const int bit = x * spec.depth + b;
-            if ((index >> (spec.depth - 1 - b)) & 1u) {
+    for (int x = 0; x < Width(bitmap.bounds); ++x) {
+        const std::uint32_t index = bitmap.pixel(x, y);
+        for (int b = 0; b < bitmap.depth; ++b) {
+            const int bit = x * bitmap.depth + b;
+            if ((index >> (bitmap.depth - 1 - b)) & 1u) {
                 row[static_cast<std::size_t>(bit / 8)] |= static_cast<std::uint8_t>(0x80u >> (bit % 8));
             }
         }
@@ -55,18 +55,18 @@ std::vector<std::uint8_t> IndexedRow(const BitmapSpec& spec, int y, int rowBytes
     return row;
 }
 
-std::vector<std::uint8_t> DirectRow(const BitmapSpec& spec, int y, int rowBytes, int packType)
+std::vector<std::uint8_t> DirectRow(const BitmapOpcode& bitmap, int y, int rowBytes, int packType)
 {
-    const int width = Width(spec.bounds);
+    const int width = Width(bitmap.bounds);
     std::vector<std::uint8_t> row;
-    const auto channel = [&](int x, int shift) { return static_cast<std::uint8_t>(spec.pixel(x, y) >> shift); };
-    if (spec.depth == 16) {
+    const auto channel = [&](int x, int shift) { return static_cast<std::uint8_t>(bitmap.pixel(x, y) >> shift); };
+    if (bitmap.depth == 16) {
         for (int x = 0; x < width; ++x) {
             row.push_back(channel(x, 8));
             row.push_back(channel(x, 0));
         }
     } else if (packType == 4) {
-        if (spec.componentCount == 4) {
+        if (bitmap.componentCount == 4) {
             row.insert(row.end(), static_cast<std::size_t>(width), 0x00); // alpha: readers ignore it
         }
         for (const int shift : { 16, 8, 0 }) {
@@ -147,53 +147,53 @@ PictBuilder& PictBuilder::Raw(std::string_view bytes)
     return *this;
 }
 
-PictBuilder& PictBuilder::Bitmap(const BitmapSpec& spec)
+PictBuilder& PictBuilder::Bitmap(const BitmapOpcode& bitmap)
 {
-    const bool direct = spec.depth >= 16;
-    const int rowBytes = spec.rowBytes != 0 ? spec.rowBytes : DefaultRowBytes(spec);
-    Op(spec.opcode);
+    const bool direct = bitmap.depth >= 16;
+    const int rowBytes = bitmap.rowBytes != 0 ? bitmap.rowBytes : DefaultRowBytes(bitmap);
+    Op(bitmap.opcode);
     if (direct) {
         Long(0xFF);
     }
-    Word(static_cast<unsigned>(rowBytes) | (spec.pixMap ? 0x8000u : 0u));
-    Rect(spec.bounds);
-    if (spec.pixMap) {
-        Word(0).Word(static_cast<unsigned>(spec.packType)).Long(0).Long(0x00480000).Long(0x00480000);
-        Word(direct ? 16 : 0).Word(static_cast<unsigned>(spec.depth));
-        Word(static_cast<unsigned>(direct ? spec.componentCount : 1)).Word(static_cast<unsigned>(direct ? 8 : spec.depth));
+    Word(static_cast<unsigned>(rowBytes) | (bitmap.pixMap ? 0x8000u : 0u));
+    Rect(bitmap.bounds);
+    if (bitmap.pixMap) {
+        Word(0).Word(static_cast<unsigned>(bitmap.packType)).Long(0).Long(0x00480000).Long(0x00480000);
+        Word(direct ? 16 : 0).Word(static_cast<unsigned>(bitmap.depth));
+        Word(static_cast<unsigned>(direct ? bitmap.componentCount : 1)).Word(static_cast<unsigned>(direct ? 8 : bitmap.depth));
         Long(0).Long(0).Long(0);
     }
-    if (spec.pixMap && !direct) {
-        Long(0).Word(spec.devicePalette ? 0x8000 : 0).Word(static_cast<unsigned>(spec.palette.size() - 1));
-        for (std::size_t i = 0; i < spec.palette.size(); ++i) {
-            const std::uint32_t rgb = spec.palette[i];
-            Word(spec.devicePalette ? 0 : static_cast<unsigned>(i));
+    if (bitmap.pixMap && !direct) {
+        Long(0).Word(bitmap.devicePalette ? 0x8000 : 0).Word(static_cast<unsigned>(bitmap.palette.size() - 1));
+        for (std::size_t i = 0; i < bitmap.palette.size(); ++i) {
+            const std::uint32_t rgb = bitmap.palette[i];
+            Word(bitmap.devicePalette ? 0 : static_cast<unsigned>(i));
             for (const int shift : { 16, 8, 0 }) {
                 Word(((rgb >> shift) & 0xFFu) * 0x101u);
             }
         }
     }
-    Rect(spec.source).Rect(spec.destination).Word(0);
-    if (spec.region) {
-        Word(10).Rect(*spec.region);
+    Rect(bitmap.source).Rect(bitmap.destination).Word(0);
+    if (bitmap.region) {
+        Word(10).Rect(*bitmap.region);
     }
-    RowData(spec, rowBytes);
+    RowData(bitmap, rowBytes);
     return *this;
 }
 
-void PictBuilder::RowData(const BitmapSpec& spec, int rowBytes)
+void PictBuilder::RowData(const BitmapOpcode& bitmap, int rowBytes)
 {
-    const bool direct = spec.depth >= 16;
-    const int packType = direct ? EffectivePackType(spec, rowBytes) : (spec.opcode >= 0x98 && rowBytes >= 8 ? 0 : 1);
-    for (int y = 0; y < Height(spec.bounds); ++y) {
-        const std::vector<std::uint8_t> row = direct ? DirectRow(spec, y, rowBytes, packType)
-                                                     : IndexedRow(spec, y, rowBytes);
+    const bool direct = bitmap.depth >= 16;
+    const int packType = direct ? EffectivePackType(bitmap, rowBytes) : (bitmap.opcode >= 0x98 && rowBytes >= 8 ? 0 : 1);
+    for (int y = 0; y < Height(bitmap.bounds); ++y) {
+        const std::vector<std::uint8_t> row = direct ? DirectRow(bitmap, y, rowBytes, packType)
+                                                     : IndexedRow(bitmap, y, rowBytes);
         if (packType == 1 || packType == 2) {
             Raw(std::string_view(reinterpret_cast<const char*>(row.data()), row.size()));
             continue;
         }
         const std::string packed = tools::PackBits(row, packType == 3 ? 2 : 1);
-        if (spec.wordCounts.value_or(rowBytes > 250)) {
+        if (bitmap.wordCounts.value_or(rowBytes > 250)) {
             Word(static_cast<unsigned>(packed.size()));
         } else {
             Byte(static_cast<unsigned>(packed.size()));

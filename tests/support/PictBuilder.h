@@ -17,7 +17,7 @@ struct PictRect {
 };
 
 // One bitmap opcode as a test wants it written.
-struct BitmapSpec {
+struct BitmapOpcode {
     unsigned opcode = 0x98;   // 0x90 BitsRect ... 0x9B DirectBitsRgn
     int depth = 8;            // 1, 2, 4, 8 (indexed); 16, 32 (direct)
     bool pixMap = true;       // false: a plain 1-bit BitMap, as version 1 has it
@@ -48,7 +48,7 @@ public:
     PictBuilder& Long(std::uint32_t value);
     PictBuilder& Rect(PictRect rect);
     PictBuilder& Raw(std::string_view bytes);
-    PictBuilder& Bitmap(const BitmapSpec& spec);
+    PictBuilder& Bitmap(const BitmapOpcode& bitmap);
 
     // The picture with its end opcode, optionally after a 512-byte file header.
     std::string Bytes(bool fileHeader = false) const;
@@ -56,7 +56,7 @@ public:
     std::string Unterminated(bool fileHeader = false) const;
 
 private:
-    void RowData(const BitmapSpec& spec, int rowBytes);
+    void RowData(const BitmapOpcode& bitmap, int rowBytes);
 
     int m_version;
     std::string m_bytes;
