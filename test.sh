@@ -33,7 +33,9 @@ ctest --test-dir build-asan --output-on-failure -j"$jobs" -E _bench_
 # The fuzzers need clang (libFuzzer); where it is there, build them apart and
 # give each a short run so a crash on odd input fails the build.
 if command -v clang++ >/dev/null && [[ -d fuzz ]]; then
-  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKARVELIO_GUI=OFF -DKARVELIO_WERROR=ON >/dev/null
+  # fuzzer-no-link instruments the libraries too, so coverage guides the fuzzing.
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKARVELIO_GUI=OFF -DKARVELIO_WERROR=ON \
+    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" >/dev/null
   cmake --build build-fuzz -j"$jobs" --target fuzzers
   for fuzzer in build-fuzz/bin/fuzz_*; do
     corpus=$(mktemp -d)

@@ -1,6 +1,7 @@
 #include "Resources/PictureAccessors.h"
 
 #include <array>
+#include <string>
 #include <utility>
 
 #include "framework/core/ApplicationBundle.h"
@@ -12,6 +13,14 @@ namespace {
 
 enum class Transparency { WhiteIsTransparent, Opaque };
 
+// A cache that lives to the end of the run and is never destroyed, not even
+// at exit: no window torn down after static destruction can find its picture
+// gone.
+fw::Ref<fw::Picture>& NewCache()
+{
+    return *new fw::Ref<fw::Picture>();
+}
+
 // One accessor's load: fills `cache` once; an empty cache is tried again on
 // the next call. Transparency is set only by the call that loaded the picture.
 fw::Ref<fw::Picture> CachedPicture(fw::Ref<fw::Picture>& cache, const char* fileName, Transparency transparency)
@@ -21,7 +30,11 @@ fw::Ref<fw::Picture> CachedPicture(fw::Ref<fw::Picture>& cache, const char* file
     }
     if (const fw::Ref<fw::FolderItem> resources = fw::GetApplicationBundleResources()) {
         const fw::Ref<fw::FolderItem> file = resources->Child(fileName);
-        cache = fw::Deref(file, fileName).OpenAsPicture();
+        if (!file) {
+            throw fw::NilObjectException(std::string("item \"") + fileName + "\" of the Resources folder "
+                                         + resources->NativePath());
+        }
+        cache = file->OpenAsPicture();
     }
     if (cache && transparency == Transparency::WhiteIsTransparent) {
         cache->SetTransparent(1);
@@ -31,23 +44,53 @@ fw::Ref<fw::Picture> CachedPicture(fw::Ref<fw::Picture>& cache, const char* file
 
 } // namespace
 
-#define KARVELIO_PICTURE_ACCESSOR(name, transparency)                                                      \
-    fw::Ref<fw::Picture> name()                                                                             \
-    {                                                                                                       \
-        static fw::Ref<fw::Picture> pic;                                                                    \
-        return CachedPicture(pic, #name ".pct", Transparency::transparency);                                \
-    }
+fw::Ref<fw::Picture> cs()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "cs.pct", Transparency::WhiteIsTransparent);
+}
 
-KARVELIO_PICTURE_ACCESSOR(cs, WhiteIsTransparent)
-KARVELIO_PICTURE_ACCESSOR(cs2, WhiteIsTransparent)
-KARVELIO_PICTURE_ACCESSOR(cs3, WhiteIsTransparent)
-KARVELIO_PICTURE_ACCESSOR(cs4, WhiteIsTransparent)
-KARVELIO_PICTURE_ACCESSOR(cs5, WhiteIsTransparent)
-KARVELIO_PICTURE_ACCESSOR(cs55, WhiteIsTransparent)
-KARVELIO_PICTURE_ACCESSOR(ind, WhiteIsTransparent)
-KARVELIO_PICTURE_ACCESSOR(brelom, Opaque)
+fw::Ref<fw::Picture> cs2()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "cs2.pct", Transparency::WhiteIsTransparent);
+}
 
-#undef KARVELIO_PICTURE_ACCESSOR
+fw::Ref<fw::Picture> cs3()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "cs3.pct", Transparency::WhiteIsTransparent);
+}
+
+fw::Ref<fw::Picture> cs4()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "cs4.pct", Transparency::WhiteIsTransparent);
+}
+
+fw::Ref<fw::Picture> cs5()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "cs5.pct", Transparency::WhiteIsTransparent);
+}
+
+fw::Ref<fw::Picture> cs55()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "cs55.pct", Transparency::WhiteIsTransparent);
+}
+
+fw::Ref<fw::Picture> ind()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "ind.pct", Transparency::WhiteIsTransparent);
+}
+
+fw::Ref<fw::Picture> brelom()
+{
+    static fw::Ref<fw::Picture>& pic = NewCache();
+    return CachedPicture(pic, "brelom.pct", Transparency::Opaque);
+}
 
 std::string_view PictureAccessorName(PictureAccessor accessor)
 {

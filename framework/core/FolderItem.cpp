@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #include "framework/core/BinaryStream.h"
+#include "framework/core/PictureDecoder.h"
 #include "framework/core/UniqueFd.h"
 
 namespace fw {
@@ -89,7 +91,31 @@ Ref<BinaryStream> FolderItem::OpenAsBinaryFile(bool /*write*/) const
 
 Ref<Picture> FolderItem::OpenAsPicture() const
 {
-    return nullptr; // no picture formats are known yet
+    const Ref<BinaryStream> stream = OpenAsBinaryFile();
+    if (!stream) {
+        return nullptr;
+    }
+    // Bounded before reading, so a huge file costs a stat, not its size in memory.
+    if (stream->Length() > kMaxPictureFileSize) {
+        m_lastError = "it is larger than a picture can be";
+        return nullptr;
+    }
+    String bytes;
+    try {
+        bytes = stream->Read(kMaxPictureFileSize + 1);
+    } catch (const std::bad_alloc&) {
+        m_lastError = "there is not enough memory to read it";
+        return nullptr;
+    }
+    if (static_cast<std::int64_t>(bytes.size()) > kMaxPictureFileSize) {
+        m_lastError = "it grew larger than a picture can be while it was read";
+        return nullptr;
+    }
+    Ref<Picture> picture = DecodePicture(bytes);
+    if (!picture) {
+        m_lastError = "it holds no picture that can be read";
+    }
+    return picture;
 }
 
 } // namespace fw

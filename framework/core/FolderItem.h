@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -35,10 +36,16 @@ public:
     // Nothing is ever written, whatever `write` asks for.
     Ref<BinaryStream> OpenAsBinaryFile(bool write = false) const;
 
-    // The file's picture, or nil when it is missing, unreadable or no picture.
+    // Picture files larger than this are refused before they are read.
+    static constexpr std::int64_t kMaxPictureFileSize = std::int64_t { 64 } * 1024 * 1024;
+
+    // The file's picture (PICT, or any format the installed fallback decoder
+    // reads), or nil when it is missing, unreadable, too large, damaged or no
+    // picture. Never throws.
     Ref<Picture> OpenAsPicture() const;
 
-    // Why the last OpenAsBinaryFile on this item gave nil, for error reports.
+    // Why the last OpenAsBinaryFile or OpenAsPicture on this item gave nil,
+    // for error reports.
     const std::string& LastError() const { return m_lastError; }
 
 private:
