@@ -1,0 +1,45 @@
+#include "framework/gui/ControlEventFilter.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+#include "framework/gui/EventLoop.h"
+#include "framework/gui/RectControl.h"
+
+namespace fw {
+
+ControlEventFilter::ControlEventFilter(WeakRef<RectControl> control)
+    : m_control(std::move(control))
+{
+}
+
+bool ControlEventFilter::eventFilter(QObject*, QEvent* event)
+{
+    const Ref<RectControl> control = m_control.lock();
+    if (!control) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::Enter:
+        EventLoop::Dispatch([&] { control->MouseEntered(); });
+        break;
+    case QEvent::Leave:
+        EventLoop::Dispatch([&] { control->MouseExited(); });
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (event->type() == QEvent::MouseButtonPress) {
+            EventLoop::Dispatch([&] { control->MousePressed(at.x(), at.y()); });
+        } else {
+            EventLoop::Dispatch([&] { control->MouseReleased(at.x(), at.y()); });
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace fw
