@@ -31,7 +31,8 @@ public:
     static Delegate Bind(const Ref<T>& target, R (T::*method)(Args...), String parameterList, bool weak)
     {
         Delegate delegate;
-        const Ref<Object> object = std::static_pointer_cast<Object>(Ref<T>(Deref(target, "delegate target")));
+        Deref(target, "delegate target");
+        const Ref<Object> object = std::static_pointer_cast<Object>(target);
         delegate.m_hasTarget = true;
         delegate.m_weak = weak;
         if (weak) {

@@ -2,6 +2,7 @@
 
 #include "framework/core/ByteStrings.h"
 #include "framework/core/Object.h"
+#include "framework/core/Ref.h"
 
 namespace fw {
 
