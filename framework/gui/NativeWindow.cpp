@@ -46,3 +46,16 @@ void NativeWindow::keyPressEvent(QKeyEvent* event)
 }
 
 } // namespace fw
+
+namespace fw {
+
+bool NativeWindow::focusNextPrevChild(bool next)
+{
+    const Ref<Window> window = m_window.lock();
+    if (window && window->FocusNext(next)) {
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
+}
+
+} // namespace fw

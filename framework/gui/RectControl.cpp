@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "framework/gui/ControlEventFilter.h"
-#include "framework/gui/Window.h"
 
 namespace fw {
 
@@ -134,9 +133,6 @@ void RectControl::SetHeight(std::int32_t value)
 void RectControl::SetTabIndex(std::int32_t value)
 {
     m_tabIndex = value;
-    if (const Ref<Window> window = OwnerWindow()) {
-        window->UpdateTabOrder();
-    }
 }
 
 void RectControl::SetTabStop(bool value)

@@ -128,6 +128,9 @@ void RuntimeUnhandledException(std::exception_ptr error)
     }
     const Report report = Describe(error);
     State().reportedFailure = true;
+    // Nothing more of the program runs once a failure is being reported:
+    // the box's own loop must not deliver queued events to it.
+    EventLoop::RequestQuit(EventLoop::ExitCode());
     std::cerr << "Unhandled " << report.className << ": " << report.message << std::endl;
     if (QApplication::instance() == nullptr) {
         return;

@@ -1,5 +1,6 @@
 #include "framework/gui/Window.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -195,7 +196,6 @@ void Window::AddControl(const String& name, const Ref<Control>& control)
     } else {
         m_named.emplace_back(name, control);
     }
-    UpdateTabOrder();
 }
 
 Ref<Control> Window::ControlByName(const String& name) const
@@ -228,19 +228,38 @@ void Window::DetachControls()
     }
 }
 
-void Window::UpdateTabOrder()
+bool Window::FocusNext(bool forward)
 {
+    // Tab order is the controls' TabIndex order (creation order breaks ties),
+    // kept here rather than in Qt's focus chain, which follows the order the
+    // widgets joined the window.
     std::vector<RectControl*> chain;
     for (const auto& entry : m_named) {
-        if (auto* rect = dynamic_cast<RectControl*>(entry.second.get()); rect != nullptr && rect->Widget() != nullptr) {
+        auto* rect = dynamic_cast<RectControl*>(entry.second.get());
+        QWidget* widget = rect != nullptr ? rect->Widget() : nullptr;
+        if (widget != nullptr && widget->isVisibleTo(m_native) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus) != 0) {
             chain.push_back(rect);
         }
     }
+    if (chain.empty()) {
+        return false;
+    }
     std::stable_sort(chain.begin(), chain.end(),
                      [](const RectControl* a, const RectControl* b) { return a->TabIndex() < b->TabIndex(); });
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
+    const QWidget* focused = QApplication::focusWidget();
+    const auto current = std::find_if(chain.begin(), chain.end(), [&](const RectControl* rect) {
+        return focused != nullptr && (rect->Widget() == focused || rect->Widget()->isAncestorOf(focused));
+    });
+    std::size_t next = 0;
+    if (current != chain.end()) {
+        const auto at = static_cast<std::size_t>(current - chain.begin());
+        next = forward ? (at + 1) % chain.size() : (at + chain.size() - 1) % chain.size();
+    } else if (!forward) {
+        next = chain.size() - 1;
     }
+    chain[next]->Widget()->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void Window::SetWidth(std::int32_t value)

@@ -129,8 +129,9 @@ public:
 
     // Re-applies the size limits, e.g. after a menu bar view came or went.
     void UpdateGeometry();
-    // Re-chains the tab order from the controls' TabIndex values.
-    void UpdateTabOrder();
+    // Moves the keyboard focus to the next (or previous) control in
+    // TabIndex order; false when no control takes focus by tab.
+    bool FocusNext(bool forward);
     // Called by the Qt window: the user activated or closed it, or pressed
     // Return or Escape (default and cancel buttons).
     void NativeActivated();
