@@ -94,7 +94,7 @@ TEST(Delegate, TheRegisteredApplicationIsTheOneAppReturns)
     RuntimeRegisterAppObject(app);
     EXPECT_EQ(GetAppObject(), app);
     EXPECT_EQ(RuntimeCheckCast<Application>(GetAppObject()), app);
-    EXPECT_FALSE(app->LongVersion().empty());
+    EXPECT_EQ(app->LongVersion(), KARVELIO_EXPECTED_VERSION);
     RuntimeRegisterAppObject(nullptr);
     EXPECT_EQ(GetAppObject(), nullptr);
 }

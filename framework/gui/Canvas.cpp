@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "framework/gui/EventLoop.h"
+
 namespace fw {
 
 const ClassRecord& Canvas::Lookup()
@@ -24,6 +26,7 @@ const ClassRecord& Canvas::Lookup()
 
 Canvas::Canvas()
 {
+    EventLoop::RequireApplication("a Canvas");
     AdoptWidget(new QWidget());
     SetEraseBackground(m_eraseBackground);
 }

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <chrono>
 
+#include "framework/core/RuntimeException.h"
 #include "framework/gui/QuitUnwind.h"
 
 namespace fw {
@@ -63,6 +64,7 @@ void EventLoop::Dispatch(const std::function<void()>& call) noexcept
 
 void EventLoop::Post(std::function<void()> call)
 {
+    RequireApplication("posting to the event loop");
     QTimer::singleShot(0, QCoreApplication::instance(), [call = std::move(call)] { Dispatch(call); });
 }
 
@@ -138,6 +140,13 @@ void EventLoop::BackgroundTask()
 void EventLoop::Reset()
 {
     State() = LoopState{};
+}
+
+void EventLoop::RequireApplication(const char* what)
+{
+    if (QCoreApplication::instance() == nullptr) {
+        throw RuntimeException(std::string(what) + " needs the framework started first (RuntimeInit)");
+    }
 }
 
 } // namespace fw

@@ -42,6 +42,10 @@ public:
 
     // Forgets the quit state and any kept exception (shut-down).
     static void Reset();
+
+    // Raises RuntimeException naming `what` when the framework has not been
+    // started: Qt would abort the process instead.
+    static void RequireApplication(const char* what);
 };
 
 } // namespace fw

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include "framework/gui/EventLoop.h"
+
 namespace fw {
 
 namespace {
@@ -48,6 +50,7 @@ const ClassRecord& Label::Lookup()
 
 Label::Label()
 {
+    EventLoop::RequireApplication("a Label");
     auto* label = new QLabel();
     label->setAlignment(AlignmentOf(m_textAlign));
     label->setTextFormat(Qt::PlainText);

@@ -29,6 +29,7 @@ const ClassRecord& PushButton::Lookup()
 
 PushButton::PushButton()
 {
+    EventLoop::RequireApplication("a PushButton");
     auto* button = new QPushButton();
     button->setAutoDefault(false);
     AdoptWidget(button);

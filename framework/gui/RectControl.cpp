@@ -1,5 +1,6 @@
 #include "framework/gui/RectControl.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -37,7 +38,8 @@ const ClassRecord& RectControl::Lookup()
 RectControl::~RectControl()
 {
     // A widget that never joined a window is ours; one that did goes with it.
-    if (m_widget != nullptr && m_widget->parent() == nullptr) {
+    // After shut-down Qt is gone and the widget with it: leave it.
+    if (m_widget != nullptr && m_widget->parent() == nullptr && QCoreApplication::instance() != nullptr) {
         delete m_widget;
     }
 }

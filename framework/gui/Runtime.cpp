@@ -10,9 +10,14 @@
 
 #include "framework/core/Application.h"
 #include "framework/core/BackgroundTask.h"
+#include "framework/core/FileType.h"
 #include "framework/core/FolderItem.h"
 #include "framework/core/RuntimeException.h"
+#include "framework/gui/Canvas.h"
 #include "framework/gui/EventLoop.h"
+#include "framework/gui/Label.h"
+#include "framework/gui/PushButton.h"
+#include "framework/gui/Window.h"
 #include "framework/gui/QuitUnwind.h"
 #include "framework/gui/WindowList.h"
 
@@ -72,6 +77,19 @@ Report Describe(std::exception_ptr error)
 
 } // namespace
 
+void RegisterFrameworkClasses()
+{
+    Object::Lookup();
+    Application::Lookup();
+    Window::Lookup();
+    Control::Lookup();
+    RectControl::Lookup();
+    PushButton::Lookup();
+    Label::Lookup();
+    Canvas::Lookup();
+    FileType::Lookup();
+}
+
 void RuntimeInit(int argc, char** argv)
 {
     RuntimeState& state = State();
@@ -91,6 +109,7 @@ void RuntimeInit(int argc, char** argv)
     state.reportedFailure = false;
     EventLoop::Reset();
     SetBackgroundTaskHook(&EventLoop::BackgroundTask);
+    RegisterFrameworkClasses();
 }
 
 void RunFrameworkInitialization(const std::function<void()>& startup)

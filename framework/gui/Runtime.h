@@ -18,6 +18,10 @@ namespace fw {
 // is running does nothing.
 void RuntimeInit(int argc = 0, char** argv = nullptr);
 
+// Registers the class records of the framework's own classes, in the
+// framework's order (RuntimeInit does it; a second call does nothing).
+void RegisterFrameworkClasses();
+
 // Initialises the framework and calls `startup` back before any event is
 // handled. An exception from `startup` passes to the caller.
 void RunFrameworkInitialization(const std::function<void()>& startup);

@@ -60,9 +60,7 @@ String OpenDialogNameFilter(std::string_view filter)
 
 Ref<FolderItem> GetOpenFolderItem(const String& filter)
 {
-    if (QApplication::instance() == nullptr) {
-        return nullptr;
-    }
+    EventLoop::RequireApplication("the open-file dialog");
     QFileDialog dialog;
     // Qt's own dialog everywhere: the same behaviour on every desktop, and in tests.
     dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -25,7 +25,10 @@ QFont TextStyle::ToFont(const QFont& base) const
 {
     QFont result(base);
     QStringList families;
-    if (!font.empty() && font != "System" && font != "SmallSystem") {
+    if (font.empty() || font == "System" || font == "SmallSystem") {
+        // The system's own font first.
+        families << (base.families().isEmpty() ? QStringList{base.family()} : base.families());
+    } else {
         families << QString::fromUtf8(font.data(), static_cast<qsizetype>(font.size()));
     }
     families << FallbackFamilies();

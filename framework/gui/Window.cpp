@@ -11,6 +11,7 @@
 
 #include "framework/core/NilObjectException.h"
 #include "framework/gui/Control.h"
+#include "framework/gui/EventLoop.h"
 #include "framework/gui/NativeWindow.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/RectControl.h"
@@ -89,6 +90,7 @@ void Window::Constructor()
     if (m_native != nullptr || m_closed) {
         return; // built once
     }
+    EventLoop::RequireApplication("a window");
     m_native = new fw::NativeWindow(std::static_pointer_cast<Window>(shared_from_this()));
     m_native->setAttribute(Qt::WA_DeleteOnClose, false);
     m_content = new QWidget(m_native);
@@ -374,6 +376,19 @@ void Window::SetContentsChanged(bool value)
     m_contentsChanged = value;
 }
 
+void Window::InstallMenuBarView(QWidget* view)
+{
+    if (m_native == nullptr) {
+        delete view; // a closed window shows nothing
+        return;
+    }
+    m_native->setMenuWidget(view);
+    if (view != nullptr) {
+        view->setVisible(m_menuBarVisible);
+    }
+    UpdateGeometry();
+}
+
 QMainWindow* Window::NativeWindow() const
 {
     return m_native;
@@ -436,8 +451,11 @@ void Window::UpdateGeometry()
     const int maxHeight = std::max(minHeight, Bounded(m_resizeable ? m_maxHeight : m_height));
     m_content->setMinimumSize(minWidth, minHeight);
     m_content->setMaximumSize(maxWidth, maxHeight);
+    // Before the window is first shown isVisible() says nothing: a view
+    // counts unless it was hidden on purpose.
     const QWidget* menu = m_native->menuWidget();
-    const int menuHeight = (menu != nullptr && !menu->isHidden()) ? menu->sizeHint().height() : 0;
+    const bool menuShown = menu != nullptr && !(menu->isHidden() && menu->testAttribute(Qt::WA_WState_ExplicitShowHide));
+    const int menuHeight = menuShown ? menu->sizeHint().height() : 0;
     const int width = std::clamp(Bounded(m_width), minWidth, maxWidth);
     const int height = std::clamp(Bounded(m_height), minHeight, maxHeight);
     m_native->setMinimumSize(minWidth, minHeight + menuHeight);

@@ -122,10 +122,15 @@ public:
     bool ContentsChanged() const { return m_contentsChanged; }
     void SetContentsChanged(bool value);
 
-    // The Qt side, for the framework's own views (the menu bar view) and
-    // tests; nil once the window has closed.
+    // The Qt side, for the framework's own views and tests; nil once the
+    // window has closed.
     QMainWindow* NativeWindow() const;
     QWidget* ContentWidget() const;
+
+    // Puts a menu bar view (or nil for none) above the content area; the
+    // window owns it from here on. MenuBarVisible applies to it, and the
+    // content area keeps its size.
+    void InstallMenuBarView(QWidget* view);
 
     // Re-applies the size limits, e.g. after a menu bar view came or went.
     void UpdateGeometry();

@@ -246,3 +246,17 @@ TEST_F(ControlTest, HandlersOfTheWrongFormOrForAnEventTheClassLacksAreRefused)
 
 } // namespace
 } // namespace fw::test
+
+namespace fw::test {
+namespace {
+
+TEST(ControlWithoutFramework, MakingWidgetsBeforeStartUpRaisesInsteadOfAborting)
+{
+    EXPECT_THROW(New<Label>(), RuntimeException);
+    EXPECT_THROW(New<PushButton>(), RuntimeException);
+    EXPECT_THROW(New<Canvas>(), RuntimeException);
+    EXPECT_THROW(New<TestWindow>()->Constructor(), RuntimeException);
+}
+
+} // namespace
+} // namespace fw::test

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
 
 #include "framework/core/PropertyBlobReader.h"
@@ -83,6 +84,28 @@ TEST_F(WindowTest, ADialogStyleWindowIsCentredOnTheScreenWithItsOwnBackground)
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     // The frame's margins are known only once the window is shown: allow for them.
     EXPECT_LE((native->frameGeometry().center() - screenCentre).manhattanLength(), 8);
+}
+
+TEST_F(WindowTest, AMenuBarViewSitsAboveTheContentAndFollowsMenuBarVisible)
+{
+    for (const bool menuBarVisible : {true, false}) {
+        WindowSpec spec;
+        spec.visible = false;
+        spec.menuBarVisible = menuBarVisible;
+        const auto window = MakeWindow(WindowBlob(spec));
+        auto* view = new QMenuBar;
+        view->addMenu("File");
+        window->InstallMenuBarView(view);
+        window->Show();
+        Settle();
+        EXPECT_EQ(window->ContentWidget()->size(), QSize(280, 150)) << menuBarVisible;
+        EXPECT_EQ(view->isVisible(), menuBarVisible);
+        EXPECT_EQ(window->ContentWidget()->y(), menuBarVisible ? view->height() : 0);
+        window->SetMenuBarVisible(!menuBarVisible);
+        Settle();
+        EXPECT_EQ(view->isVisible(), !menuBarVisible);
+        EXPECT_EQ(window->ContentWidget()->size(), QSize(280, 150));
+    }
 }
 
 TEST_F(WindowTest, ALimitedResizeableWindowKeepsItsLimits)
