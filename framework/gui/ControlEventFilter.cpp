@@ -26,10 +26,13 @@ bool ControlEventFilter::eventFilter(QObject*, QEvent* event)
     case QEvent::Leave:
         EventLoop::Dispatch([&] { control->MouseExited(); });
         break;
+    // The second press of a quick double click arrives as a double-click
+    // event; it is a press all the same.
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease: {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (event->type() != QEvent::MouseButtonRelease) {
             EventLoop::Dispatch([&] { control->MousePressed(at.x(), at.y()); });
         } else {
             EventLoop::Dispatch([&] { control->MouseReleased(at.x(), at.y()); });

@@ -165,6 +165,17 @@ TEST_F(ControlTest, ALabelThatTakesThePressGetsTheReleaseWhereverItFalls)
     EXPECT_EQ(window->log, (std::vector<String>{"MouseDown 5,6", "MouseUp 400,-30"}));
 
     window->log.clear();
+    // A quick double click comes as press, release, double-click, release.
+    QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(5, 6));
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(5, 6));
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 6), widget->mapToGlobal(QPointF(5, 6)), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &second);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(std::count(window->log.begin(), window->log.end(), "MouseUp 5,6"), 2)
+        << "both clicks of a double click: " << testing::PrintToString(window->log);
+
+    window->log.clear();
     window->takePress = false;
     QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(5, 6));
