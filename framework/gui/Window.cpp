@@ -173,9 +173,27 @@ void Window::DestroyNative()
     m_content = nullptr;
 }
 
+namespace {
+
+std::function<void(Window&)>& MenuBarChangedHook()
+{
+    static std::function<void(Window&)> hook;
+    return hook;
+}
+
+} // namespace
+
+void Window::SetMenuBarChangedHook(std::function<void(Window&)> hook)
+{
+    MenuBarChangedHook() = std::move(hook);
+}
+
 void Window::SetMenuBar(Ref<fw::MenuBar> menuBar)
 {
     m_menuBar = std::move(menuBar);
+    if (MenuBarChangedHook() && m_native != nullptr) {
+        MenuBarChangedHook()(*this);
+    }
 }
 
 Ref<Object> Window::New(const ClassRecord& record)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "framework/core/ByteStrings.h"
@@ -60,7 +61,13 @@ public:
     bool IsClosed() const { return m_closed; }
 
     Ref<fw::MenuBar> MenuBar() const { return m_menuBar; }
+    // Stores the menu bar and tells the menus code (the hook below), which
+    // shows it with InstallMenuBarView.
     void SetMenuBar(Ref<fw::MenuBar> menuBar);
+
+    // Called after a window's menu bar has been set; the menus code installs
+    // it once at start-up. An empty hook stores the bar only.
+    static void SetMenuBarChangedHook(std::function<void(Window&)> hook);
 
     // Controls. New makes a control of the record's class for this window
     // (nil for a class that is not a control); AddControl files it under a

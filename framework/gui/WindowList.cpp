@@ -15,6 +15,7 @@ namespace {
 struct Lists {
     std::vector<Ref<Window>> open; // frontmost first
     std::map<std::string, Ref<Window>, std::less<>> implicit; // by short name
+    std::function<void()> changed;
 };
 
 Lists& TheLists()
@@ -27,6 +28,13 @@ std::string ShortClassName(std::string_view className)
 {
     const auto dot = className.rfind('.');
     return std::string(dot == std::string_view::npos ? className : className.substr(dot + 1));
+}
+
+void Changed()
+{
+    if (TheLists().changed) {
+        TheLists().changed();
+    }
 }
 
 auto Find(std::vector<Ref<Window>>& open, const Window& window)
@@ -55,6 +63,7 @@ void WindowList::Add(const Ref<Window>& window)
     auto& open = TheLists().open;
     if (window && Find(open, *window) == open.end()) {
         open.push_back(window);
+        Changed();
     }
 }
 
@@ -64,6 +73,7 @@ void WindowList::BringToFront(const Window& window)
     const auto found = Find(open, window);
     if (found != open.end()) {
         std::rotate(open.begin(), found, found + 1);
+        Changed();
     }
 }
 
@@ -75,6 +85,7 @@ void WindowList::Remove(const Window& window)
         // Keep the window alive until it has left the list.
         const Ref<Window> keep = *found;
         open.erase(found);
+        Changed();
     }
 }
 
@@ -92,11 +103,15 @@ void WindowList::SetImplicit(std::string_view className, const Ref<Window>& wind
 
 void WindowList::ForgetImplicit(const Window& window)
 {
+    // By identity rather than by name: a closed window must never be handed
+    // out again, whatever name its entry was filed under.
     auto& implicit = TheLists().implicit;
-    const auto found = implicit.find(window.Class().ShortName());
-    if (found != implicit.end() && found->second.get() == &window) {
-        const Ref<Window> keep = found->second;
-        implicit.erase(found);
+    for (auto entry = implicit.begin(); entry != implicit.end(); ++entry) {
+        if (entry->second.get() == &window) {
+            const Ref<Window> keep = entry->second;
+            implicit.erase(entry);
+            return;
+        }
     }
 }
 
@@ -109,6 +124,11 @@ void WindowList::CloseAll()
     }
     TheLists().open.clear();
     TheLists().implicit.clear();
+}
+
+void WindowList::SetChangedHook(std::function<void()> hook)
+{
+    TheLists().changed = std::move(hook);
 }
 
 Ref<Window> WindowAt(std::int32_t index)

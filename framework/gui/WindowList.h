@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -27,11 +28,15 @@ public:
 
     static Ref<Window> Implicit(std::string_view className);
     static void SetImplicit(std::string_view className, const Ref<Window>& window);
-    // Drops the entry of the window's class if that entry is this window.
+    // Drops the window's entry, if it is an implicit instance.
     static void ForgetImplicit(const Window& window);
 
     // Shut-down: closes every open window and forgets every entry.
     static void CloseAll();
+
+    // Called after a window joined, left or came to the front (the menus
+    // code shows the application's menu bar while no window shows one).
+    static void SetChangedHook(std::function<void()> hook);
 };
 
 // `Window(index)`: the open window at that place, 0 the frontmost; nil when

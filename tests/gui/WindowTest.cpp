@@ -108,6 +108,20 @@ TEST_F(WindowTest, AMenuBarViewSitsAboveTheContentAndFollowsMenuBarVisible)
     }
 }
 
+TEST_F(WindowTest, TheMenusCodeHearsOfMenuBarsAndOfTheWindowList)
+{
+    std::vector<String> heard;
+    Window::SetMenuBarChangedHook([&](Window& window) { heard.push_back("menu bar of " + window.Title()); });
+    WindowList::SetChangedHook([&] { heard.push_back("list of " + std::to_string(WindowCount())); });
+    WindowSpec spec;
+    spec.title = "w";
+    const auto window = MakeWindow(WindowBlob(spec), [](TestWindow& w) { w.SetMenuBar(nullptr); });
+    window->Close();
+    Window::SetMenuBarChangedHook({});
+    WindowList::SetChangedHook({});
+    EXPECT_EQ(heard, (std::vector<String>{"list of 1", "menu bar of w", "list of 1", "list of 0"}));
+}
+
 TEST_F(WindowTest, ALimitedResizeableWindowKeepsItsLimits)
 {
     WindowSpec spec;
