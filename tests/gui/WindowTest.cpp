@@ -229,10 +229,10 @@ public:
     }
     const ClassRecord& Class() const override { return Lookup(); }
     // Asking for the implicit instance while it is being built finds it.
-    void Event_Open() override { seenWhileOpening = GetImplicitWindow("ImplicitWindow.ImplicitWindow"); }
+    void Event_Open() override { seenWhileOpening = GetImplicitWindow("ImplicitWindow.ImplicitWindow").get(); }
 
     static inline int made = 0;
-    Ref<Window> seenWhileOpening;
+    const Window* seenWhileOpening = nullptr;
 };
 
 TEST_F(WindowTest, ImplicitInstancesAnswerToBothNamesAndAreForgottenOnClose)
@@ -244,7 +244,7 @@ TEST_F(WindowTest, ImplicitInstancesAnswerToBothNamesAndAreForgottenOnClose)
     EXPECT_EQ(ImplicitWindow::made, 1);
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow.ImplicitWindow"), first);
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow"), first);
-    EXPECT_EQ(RuntimeCheckCast<ImplicitWindow>(first)->seenWhileOpening, first);
+    EXPECT_EQ(RuntimeCheckCast<ImplicitWindow>(first)->seenWhileOpening, first.get());
 
     first->Close();
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow"), nullptr);
