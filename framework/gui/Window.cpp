@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QPalette>
-#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -29,6 +27,12 @@ constexpr std::int32_t kLargestSize = 16777215;
 int Bounded(std::int32_t value)
 {
     return std::clamp<std::int32_t>(value, 0, kLargestSize);
+}
+
+std::function<void(Window&)>& MenuBarChangedHook()
+{
+    static std::function<void(Window&)> hook;
+    return hook;
 }
 
 QString Utf8(const String& text)
@@ -68,11 +72,15 @@ const ClassRecord& Window::Lookup()
             BooleanProperty("MinimizeButton", &Window::SetMinimizeButton),
             IntegerProperty("MacProcId", &Window::SetMacProcId),
         };
+        // The operations window classes build on; a subclass's own follow them.
         record.operations = {
-            {"Constructor", "%%", {}}, {"Show", "%%", {}},          {"Close", "%%", {}},
-            {"AddControl", "%%so<Control>", {}}, {"New", "%o<Object>%", {}}, {"ControlByName", "%o<Control>%s", {}},
+            {"Constructor", "%%", {}},
+            {"Show", "%%", {}},
+            {"Close", "%%", {}},
+            {"AddControl", "%%so<Control>", {}},
+            {"New", "%o<Object>%", {}},
+            {"ControlByName", "%o<Control>%s", {}},
         };
-        record.events = {};
         return record;
     });
 }
@@ -172,16 +180,6 @@ void Window::DestroyNative()
     m_native = nullptr;
     m_content = nullptr;
 }
-
-namespace {
-
-std::function<void(Window&)>& MenuBarChangedHook()
-{
-    static std::function<void(Window&)> hook;
-    return hook;
-}
-
-} // namespace
 
 void Window::SetMenuBarChangedHook(std::function<void(Window&)> hook)
 {

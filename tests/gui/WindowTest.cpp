@@ -244,7 +244,7 @@ TEST_F(WindowTest, ImplicitInstancesAnswerToBothNamesAndAreForgottenOnClose)
     EXPECT_EQ(ImplicitWindow::made, 1);
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow.ImplicitWindow"), first);
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow"), first);
-    EXPECT_EQ(RuntimeCheckCast<ImplicitWindow>(first)->seenWhileOpening, first.get());
+    EXPECT_TRUE(RuntimeCheckCast<ImplicitWindow>(first)->seenWhileOpening == first.get());
 
     first->Close();
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow"), nullptr);
