@@ -244,7 +244,9 @@ TEST_F(WindowTest, ImplicitInstancesAnswerToBothNamesAndAreForgottenOnClose)
     EXPECT_EQ(ImplicitWindow::made, 1);
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow.ImplicitWindow"), first);
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow"), first);
-    EXPECT_TRUE(RuntimeCheckCast<ImplicitWindow>(first)->seenWhileOpening == first.get());
+    const auto implicitFirst = RuntimeCheckCast<ImplicitWindow>(first);
+    ASSERT_TRUE(implicitFirst);
+    EXPECT_TRUE(implicitFirst->seenWhileOpening == first.get());
 
     first->Close();
     EXPECT_EQ(GetImplicitWindow("ImplicitWindow"), nullptr);
