@@ -143,6 +143,8 @@ void Window::ShowNative()
 {
     UpdateGeometry();
     Place();
+    // Showing brings a minimised window back as well.
+    m_native->setWindowState(m_native->windowState() & ~Qt::WindowMinimized);
     m_native->show();
     m_native->raise();
     m_native->activateWindow();

@@ -193,6 +193,15 @@ TEST_F(WindowTest, WindowZeroIsTheFrontmostOpenWindow)
     EXPECT_EQ(WindowCount(), 1) << "closing twice changes nothing";
 }
 
+TEST_F(WindowTest, ShowingAMinimisedWindowBringsItBack)
+{
+    const auto window = MakeWindow(WindowBlob({}));
+    window->NativeWindow()->showMinimized();
+    window->Show();
+    EXPECT_FALSE(window->NativeWindow()->isMinimized());
+    EXPECT_EQ(window->events, (std::vector<String>{"Layout", "CreateControls", "Open"})) << "Open comes once";
+}
+
 TEST_F(WindowTest, TheCloseBoxClosesTheWindow)
 {
     const auto window = MakeWindow(WindowBlob({}));
