@@ -8,117 +8,117 @@ namespace {
 
 constexpr std::int32_t kNoControlArray = INT32_MIN;
 
-void Head(PropertyBlobEncoder& blob, const ControlSpec& spec)
+void Head(PropertyBlobEncoder& blob, const ControlDesign& design)
 {
-    blob.Text("Name", spec.name)
+    blob.Text("Name", design.name)
         .Integer("Index", kNoControlArray)
-        .Integer("Left", spec.left)
-        .Integer("Top", spec.top)
-        .Integer("Width", spec.width)
-        .Integer("Height", spec.height)
+        .Integer("Left", design.left)
+        .Integer("Top", design.top)
+        .Integer("Width", design.width)
+        .Integer("Height", design.height)
         .Boolean("LockLeft", false)
         .Boolean("LockTop", false)
         .Boolean("LockRight", false)
         .Boolean("LockBottom", false)
         .Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", spec.tabIndex);
+        .Integer("TabIndex", design.tabIndex);
 }
 
 } // namespace
 
-ControlSpec Spec(const String& name, const std::function<void(ControlSpec&)>& adjust)
+ControlDesign Design(const String& name, const std::function<void(ControlDesign&)>& adjust)
 {
-    ControlSpec spec;
-    spec.name = name;
+    ControlDesign design;
+    design.name = name;
     if (adjust) {
-        adjust(spec);
+        adjust(design);
     }
-    return spec;
+    return design;
 }
 
-String WindowBlob(const WindowSpec& spec)
+String WindowBlob(const WindowDesign& design)
 {
     return PropertyBlobEncoder()
-        .Integer("Placement", spec.placement)
-        .Integer("Width", spec.width)
-        .Integer("Height", spec.height)
-        .Integer("MinWidth", spec.minWidth)
-        .Integer("MinHeight", spec.minHeight)
-        .Integer("MaxWidth", spec.maxWidth)
-        .Integer("MaxHeight", spec.maxHeight)
-        .Integer("Frame", spec.frame)
-        .Boolean("Composite", spec.composite)
-        .Boolean("HasBackColor", spec.hasBackColor)
-        .Colour("BackColor", spec.backColor)
-        .Text("Title", spec.title)
-        .Boolean("Visible", spec.visible)
-        .Boolean("FullScreen", spec.fullScreen)
-        .Boolean("MenuBarVisible", spec.menuBarVisible)
-        .Boolean("CloseButton", spec.closeButton)
-        .Boolean("Resizeable", spec.resizeable)
-        .Boolean("LiveResize", spec.liveResize)
-        .Boolean("MaximizeButton", spec.maximizeButton)
-        .Boolean("MinimizeButton", spec.minimizeButton)
-        .Integer("MacProcID", spec.macProcId)
+        .Integer("Placement", design.placement)
+        .Integer("Width", design.width)
+        .Integer("Height", design.height)
+        .Integer("MinWidth", design.minWidth)
+        .Integer("MinHeight", design.minHeight)
+        .Integer("MaxWidth", design.maxWidth)
+        .Integer("MaxHeight", design.maxHeight)
+        .Integer("Frame", design.frame)
+        .Boolean("Composite", design.composite)
+        .Boolean("HasBackColor", design.hasBackColor)
+        .Colour("BackColor", design.backColor)
+        .Text("Title", design.title)
+        .Boolean("Visible", design.visible)
+        .Boolean("FullScreen", design.fullScreen)
+        .Boolean("MenuBarVisible", design.menuBarVisible)
+        .Boolean("CloseButton", design.closeButton)
+        .Boolean("Resizeable", design.resizeable)
+        .Boolean("LiveResize", design.liveResize)
+        .Boolean("MaximizeButton", design.maximizeButton)
+        .Boolean("MinimizeButton", design.minimizeButton)
+        .Integer("MacProcID", design.macProcId)
         .Bytes();
 }
 
-String LabelBlob(const ControlSpec& spec)
+String LabelBlob(const ControlDesign& design)
 {
     PropertyBlobEncoder blob;
-    Head(blob, spec);
-    return blob.Text("Text", spec.text)
-        .Integer("TextAlign", spec.textAlign)
-        .Colour("TextColor", spec.textColor)
-        .Boolean("Multiline", spec.multiLine)
-        .Boolean("Enabled", spec.enabled)
-        .Boolean("Visible", spec.visible)
+    Head(blob, design);
+    return blob.Text("Text", design.text)
+        .Integer("TextAlign", design.textAlign)
+        .Colour("TextColor", design.textColor)
+        .Boolean("Multiline", design.multiLine)
+        .Boolean("Enabled", design.enabled)
+        .Boolean("Visible", design.visible)
         .Boolean("Selectable", false)
         .Boolean("Transparent", false)
-        .Text("HelpTag", spec.helpTag)
+        .Text("HelpTag", design.helpTag)
         .Boolean("AutoDeactivate", true)
-        .Text("TextFont", spec.textFont)
-        .Boolean("Bold", spec.bold)
-        .Boolean("Italic", spec.italic)
-        .Boolean("Underline", spec.underline)
+        .Text("TextFont", design.textFont)
+        .Boolean("Bold", design.bold)
+        .Boolean("Italic", design.italic)
+        .Boolean("Underline", design.underline)
         .Text("DataSource", "")
         .Text("DataField", "")
         .Text("InitialParent", "")
         .Bytes();
 }
 
-String PushButtonBlob(const ControlSpec& spec)
+String PushButtonBlob(const ControlDesign& design)
 {
     PropertyBlobEncoder blob;
-    Head(blob, spec);
-    return blob.Boolean("TabStop", spec.tabStop)
-        .Text("Caption", spec.text)
-        .Boolean("Default", spec.isDefault)
-        .Boolean("Cancel", spec.cancel)
-        .Boolean("Enabled", spec.enabled)
-        .Boolean("Visible", spec.visible)
-        .Text("HelpTag", spec.helpTag)
+    Head(blob, design);
+    return blob.Boolean("TabStop", design.tabStop)
+        .Text("Caption", design.text)
+        .Boolean("Default", design.isDefault)
+        .Boolean("Cancel", design.cancel)
+        .Boolean("Enabled", design.enabled)
+        .Boolean("Visible", design.visible)
+        .Text("HelpTag", design.helpTag)
         .Boolean("AutoDeactivate", true)
         .Integer("ButtonStyle", 0)
-        .Text("TextFont", spec.textFont)
-        .Boolean("Bold", spec.bold)
-        .Boolean("Italic", spec.italic)
-        .Boolean("Underline", spec.underline)
+        .Text("TextFont", design.textFont)
+        .Boolean("Bold", design.bold)
+        .Boolean("Italic", design.italic)
+        .Boolean("Underline", design.underline)
         .Text("InitialParent", "")
         .Bytes();
 }
 
-String CanvasBlob(const ControlSpec& spec)
+String CanvasBlob(const ControlDesign& design)
 {
     PropertyBlobEncoder blob;
-    Head(blob, spec);
-    return blob.Boolean("TabStop", spec.tabStop)
-        .Boolean("Visible", spec.visible)
-        .Text("HelpTag", spec.helpTag)
+    Head(blob, design);
+    return blob.Boolean("TabStop", design.tabStop)
+        .Boolean("Visible", design.visible)
+        .Text("HelpTag", design.helpTag)
         .Boolean("AutoDeactivate", true)
-        .Boolean("Enabled", spec.enabled)
+        .Boolean("Enabled", design.enabled)
         .Boolean("UseFocusRing", true)
-        .Boolean("AcceptFocus", spec.acceptFocus)
+        .Boolean("AcceptFocus", design.acceptFocus)
         .Boolean("AcceptTabs", false)
         .Boolean("DoubleBuffer", false)
         .Boolean("EraseBackground", true)

@@ -10,7 +10,7 @@
 // program's result window and its controls carry unless a test changes them.
 namespace fw::test {
 
-struct WindowSpec {
+struct WindowDesign {
     std::int32_t placement = 0;
     std::int32_t width = 280;
     std::int32_t height = 150;
@@ -34,7 +34,7 @@ struct WindowSpec {
     std::int32_t macProcId = 0;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     String name;
     std::int32_t left = 20;
     std::int32_t top = 10;
@@ -58,12 +58,12 @@ struct ControlSpec {
     bool acceptFocus = false;
 };
 
-// A control's spec with its name, adjusted by `adjust`.
-ControlSpec Spec(const String& name, const std::function<void(ControlSpec&)>& adjust = {});
+// A control's design with its name, adjusted by `adjust`.
+ControlDesign Design(const String& name, const std::function<void(ControlDesign&)>& adjust = {});
 
-String WindowBlob(const WindowSpec& spec);
-String LabelBlob(const ControlSpec& spec);
-String PushButtonBlob(const ControlSpec& spec);
-String CanvasBlob(const ControlSpec& spec);
+String WindowBlob(const WindowDesign& design);
+String LabelBlob(const ControlDesign& design);
+String PushButtonBlob(const ControlDesign& design);
+String CanvasBlob(const ControlDesign& design);
 
 } // namespace fw::test

@@ -33,11 +33,11 @@ public:
         AddControl("PushButton2", New<PushButton>());
         const auto button = RuntimeCheckCast<PushButton>(ControlByName("PushButton2"));
         button->SetTextSize(12);
-        SetProperties(button, PushButtonBlob(Spec("PushButton2", [&](ControlSpec& s) { s.left = 183; s.top = 111; s.width = 69; s.tabIndex = 0; s.text = "閉じる"; })));
+        SetProperties(button, PushButtonBlob(Design("PushButton2", [&](ControlDesign& s) { s.left = 183; s.top = 111; s.width = 69; s.tabIndex = 0; s.text = "閉じる"; })));
         AddControl("StaticText4", New<Label>());
         const auto link = RuntimeCheckCast<Label>(ControlByName("StaticText4"));
         link->SetTextSize(12);
-        SetProperties(link, LabelBlob(Spec("StaticText4", [&](ControlSpec& s) { s.top = 114; s.width = 151; s.tabIndex = 1; s.text = "https://example.org/"; s.textColor = RGB(0, 0, 255); })));
+        SetProperties(link, LabelBlob(Design("StaticText4", [&](ControlDesign& s) { s.top = 114; s.width = 151; s.tabIndex = 1; s.text = "https://example.org/"; s.textColor = RGB(0, 0, 255); })));
         const auto self = std::static_pointer_cast<LinkWindow>(shared_from_this());
         RuntimeAddEventHandler(button, ControlEvent::Action,
                                Delegate<void(Ref<PushButton>)>::Bind(self, &LinkWindow::PushButton2_Action, "( PushButton )", true));
@@ -95,7 +95,7 @@ TEST_F(ControlTest, ALabelsBlobReachesItsWidget)
         w.AddControl("StaticText5", w.New<Label>());
         const auto label = RuntimeCheckCast<Label>(w.ControlByName("StaticText5"));
         label->SetTextSize(14);
-        SetProperties(label, LabelBlob(Spec("StaticText5", [&](ControlSpec& s) { s.left = 105; s.top = 82; s.width = 160; s.height = 25; s.helpTag = "tip"; s.text = "サブバージョン不明"; s.textAlign = 1; s.textColor = RGB(0x12, 0x34, 0x56); s.bold = true; s.underline = true; })));
+        SetProperties(label, LabelBlob(Design("StaticText5", [&](ControlDesign& s) { s.left = 105; s.top = 82; s.width = 160; s.height = 25; s.helpTag = "tip"; s.text = "サブバージョン不明"; s.textAlign = 1; s.textColor = RGB(0x12, 0x34, 0x56); s.bold = true; s.underline = true; })));
     });
     Settle();
     const auto label = RuntimeCheckCast<Label>(window->ControlByName("StaticText5"));
@@ -122,10 +122,10 @@ TEST_F(ControlTest, APushButtonsAndACanvassBlobsReachTheirWidgets)
     const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
         w.AddControl("PushButton1", w.New<PushButton>());
         SetProperties(w.ControlByName("PushButton1"),
-                      PushButtonBlob(Spec("PushButton1", [&](ControlSpec& s) { s.left = 183; s.top = 111; s.width = 69; s.enabled = false; s.text = "Close"; s.isDefault = true; s.italic = true; })));
+                      PushButtonBlob(Design("PushButton1", [&](ControlDesign& s) { s.left = 183; s.top = 111; s.width = 69; s.enabled = false; s.text = "Close"; s.isDefault = true; s.italic = true; })));
         w.AddControl("Canvas1", w.New<Canvas>());
         SetProperties(w.ControlByName("Canvas1"),
-                      CanvasBlob(Spec("Canvas1", [&](ControlSpec& s) { s.left = 34; s.top = 42; s.width = 64; s.height = 64; s.visible = false; })));
+                      CanvasBlob(Design("Canvas1", [&](ControlDesign& s) { s.left = 34; s.top = 42; s.width = 64; s.height = 64; s.visible = false; })));
     });
     Settle();
     const auto button = RuntimeCheckCast<PushButton>(window->ControlByName("PushButton1"));
@@ -198,7 +198,7 @@ TEST_F(ControlTest, ReturnAndEscapePressTheDefaultAndCancelButtons)
         for (const char* name : {"OK", "Cancel"}) {
             w.AddControl(name, w.New<PushButton>());
             const auto button = RuntimeCheckCast<PushButton>(w.ControlByName(name));
-            SetProperties(button, PushButtonBlob(Spec(name, [&](ControlSpec& s) { s.isDefault = String(name) == "OK"; s.cancel = String(name) == "Cancel"; })));
+            SetProperties(button, PushButtonBlob(Design(name, [&](ControlDesign& s) { s.isDefault = String(name) == "OK"; s.cancel = String(name) == "Cancel"; })));
             RuntimeAddEventHandler(button, ControlEvent::Action,
                                    Delegate<void(Ref<PushButton>)>::Function(
                                        [&pressed](Ref<PushButton> sender) { pressed.push_back(sender->Name()); }, "( PushButton )"));
@@ -214,7 +214,7 @@ TEST_F(ControlTest, TabbingFollowsTabIndexNotCreationOrder)
     const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
         for (const auto& [name, tabIndex] : std::vector<std::pair<String, int>>{{"C", 2}, {"A", 0}, {"B", 1}}) {
             w.AddControl(name, w.New<PushButton>());
-            SetProperties(w.ControlByName(name), PushButtonBlob(Spec(name, [&](ControlSpec& s) { s.tabIndex = tabIndex; s.text = name; })));
+            SetProperties(w.ControlByName(name), PushButtonBlob(Design(name, [&](ControlDesign& s) { s.tabIndex = tabIndex; s.text = name; })));
         }
     });
     window->NativeWindow()->activateWindow();

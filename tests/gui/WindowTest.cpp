@@ -27,7 +27,7 @@ TEST_F(WindowTest, EveryClassBlobParsesToItsEntryListEndingAtTheLastByte)
         String blob;
         std::size_t entries;
     };
-    const ControlSpec control = Spec("StaticText1", [](ControlSpec& s) { s.text = "閉じる"; });
+    const ControlDesign control = Design("StaticText1", [](ControlDesign& s) { s.text = "閉じる"; });
     for (const Case& c : {Case{Window::Lookup(), WindowBlob({}), 21}, Case{PushButton::Lookup(), PushButtonBlob(control), 26},
                           Case{Label::Lookup(), LabelBlob(control), 29}, Case{Canvas::Lookup(), CanvasBlob(control), 23}}) {
         const auto entries = ReadPropertyBlob(c.record, c.blob);
@@ -61,7 +61,7 @@ TEST_F(WindowTest, ADocumentWindowHasTheSizeFlagsAndTitleItsBlobSays)
 
 TEST_F(WindowTest, ADialogStyleWindowIsCentredOnTheScreenWithItsOwnBackground)
 {
-    WindowSpec about;
+    WindowDesign about;
     about.placement = 2;
     about.frame = 2;
     about.width = about.minWidth = about.maxWidth = 300;
@@ -89,10 +89,10 @@ TEST_F(WindowTest, ADialogStyleWindowIsCentredOnTheScreenWithItsOwnBackground)
 TEST_F(WindowTest, AMenuBarViewSitsAboveTheContentAndFollowsMenuBarVisible)
 {
     for (const bool menuBarVisible : {true, false}) {
-        WindowSpec spec;
-        spec.visible = false;
-        spec.menuBarVisible = menuBarVisible;
-        const auto window = MakeWindow(WindowBlob(spec));
+        WindowDesign design;
+        design.visible = false;
+        design.menuBarVisible = menuBarVisible;
+        const auto window = MakeWindow(WindowBlob(design));
         auto* view = new QMenuBar;
         view->addMenu("File");
         window->InstallMenuBarView(view);
@@ -113,9 +113,9 @@ TEST_F(WindowTest, TheMenusCodeHearsOfMenuBarsAndOfTheWindowList)
     std::vector<String> heard;
     Window::SetMenuBarChangedHook([&](Window& window) { heard.push_back("menu bar of " + window.Title()); });
     WindowList::SetChangedHook([&] { heard.push_back("list of " + std::to_string(WindowCount())); });
-    WindowSpec spec;
-    spec.title = "w";
-    const auto window = MakeWindow(WindowBlob(spec), [](TestWindow& w) { w.SetMenuBar(nullptr); });
+    WindowDesign design;
+    design.title = "w";
+    const auto window = MakeWindow(WindowBlob(design), [](TestWindow& w) { w.SetMenuBar(nullptr); });
     window->Close();
     Window::SetMenuBarChangedHook({});
     WindowList::SetChangedHook({});
@@ -124,14 +124,14 @@ TEST_F(WindowTest, TheMenusCodeHearsOfMenuBarsAndOfTheWindowList)
 
 TEST_F(WindowTest, ALimitedResizeableWindowKeepsItsLimits)
 {
-    WindowSpec spec;
-    spec.resizeable = true;
-    spec.width = 400;
-    spec.minWidth = 200;
-    spec.maxWidth = 600;
-    spec.height = spec.minHeight = 100;
-    spec.maxHeight = 500;
-    const auto window = MakeWindow(WindowBlob(spec));
+    WindowDesign design;
+    design.resizeable = true;
+    design.width = 400;
+    design.minWidth = 200;
+    design.maxWidth = 600;
+    design.height = design.minHeight = 100;
+    design.maxHeight = 500;
+    const auto window = MakeWindow(WindowBlob(design));
     Settle();
     EXPECT_EQ(window->ContentWidget()->size(), QSize(400, 100));
     EXPECT_EQ(window->ContentWidget()->minimumSize(), QSize(200, 100));
@@ -140,7 +140,7 @@ TEST_F(WindowTest, ALimitedResizeableWindowKeepsItsLimits)
 
 TEST_F(WindowTest, BuildingRaisesLayoutCreateControlsThenOpenOnceShown)
 {
-    WindowSpec hidden;
+    WindowDesign hidden;
     hidden.visible = false;
     std::size_t controlsAtOpen = 0;
     const auto window = MakeWindow(WindowBlob(hidden), [&](TestWindow& w) {
@@ -281,7 +281,7 @@ TEST_F(WindowTest, SettingsMadeBeforeTheBlobSurviveIt)
         const auto label = RuntimeCheckCast<Label>(w.ControlByName("StaticText1"));
         label->SetTextSize(10);
         label->SetTextUnit(FontUnits::Default);
-        SetProperties(label, LabelBlob(Spec("StaticText1", [&](ControlSpec& s) { s.text = "Karvelio"; })));
+        SetProperties(label, LabelBlob(Design("StaticText1", [&](ControlDesign& s) { s.text = "Karvelio"; })));
     });
     const auto label = RuntimeCheckCast<Label>(window->ControlByName("StaticText1"));
     EXPECT_EQ(label->TextSize(), 10.0F);
