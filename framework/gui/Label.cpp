@@ -1,0 +1,157 @@
+#include "framework/gui/Label.h"
+
+#include <QLabel>
+#include <QPalette>
+
+#include "framework/gui/EventLoop.h"
+
+namespace fw {
+
+namespace {
+
+Qt::Alignment AlignmentOf(std::int32_t textAlign)
+{
+    switch (textAlign) {
+    case 1:
+        return Qt::AlignTop | Qt::AlignHCenter;
+    case 2:
+        return Qt::AlignTop | Qt::AlignRight;
+    default:
+        return Qt::AlignTop | Qt::AlignLeft;
+    }
+}
+
+} // namespace
+
+const ClassRecord& Label::Lookup()
+{
+    return RegisterClass("Label", [] {
+        ClassRecord record;
+        record.name = "Label";
+        record.super = &RectControl::Lookup();
+        record.factory = FactoryOf<Label>();
+        record.properties = {
+            TextProperty("Text", &Label::SetText),
+            IntegerProperty("TextAlign", &Label::SetTextAlign),
+            ColourProperty("TextColor", &Label::SetTextColor),
+            BooleanProperty("MultiLine", &Label::SetMultiLine),
+            BooleanProperty("Selectable", &Label::SetSelectable),
+            BooleanProperty("Transparent", &Label::SetTransparent),
+            TextProperty("TextFont", &Label::SetTextFont),
+            BooleanProperty("Bold", &Label::SetBold),
+            BooleanProperty("Italic", &Label::SetItalic),
+            BooleanProperty("Underline", &Label::SetUnderline),
+            TextProperty("DataSource", &Label::SetDataSource),
+            TextProperty("DataField", &Label::SetDataField),
+        };
+        return record;
+    });
+}
+
+Label::Label()
+{
+    EventLoop::RequireApplication("a Label");
+    auto* label = new QLabel();
+    label->setAlignment(AlignmentOf(m_textAlign));
+    label->setTextFormat(Qt::PlainText);
+    AdoptWidget(label);
+    SetTextColor(m_textColor);
+    ApplyFont();
+}
+
+QLabel* Label::LabelWidget() const
+{
+    return static_cast<QLabel*>(Widget());
+}
+
+void Label::ApplyFocusPolicy()
+{
+    if (Widget() != nullptr) {
+        Widget()->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void Label::SetText(const String& value)
+{
+    m_text = value;
+    if (QLabel* label = LabelWidget()) {
+        label->setText(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    }
+}
+
+void Label::SetTextAlign(std::int32_t value)
+{
+    m_textAlign = value;
+    if (QLabel* label = LabelWidget()) {
+        label->setAlignment(AlignmentOf(value));
+    }
+}
+
+void Label::SetTextColor(Color value)
+{
+    m_textColor = value;
+    if (QLabel* label = LabelWidget()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(value.red, value.green, value.blue));
+        label->setPalette(palette);
+    }
+}
+
+void Label::SetMultiLine(bool value)
+{
+    m_multiLine = value;
+    if (QLabel* label = LabelWidget()) {
+        label->setWordWrap(value);
+    }
+}
+
+void Label::SetSelectable(bool value)
+{
+    m_selectable = value;
+    if (QLabel* label = LabelWidget()) {
+        label->setTextInteractionFlags(value ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    }
+}
+
+void Label::SetTextFont(const String& value)
+{
+    m_style.font = value;
+    ApplyFont();
+}
+
+void Label::SetBold(bool value)
+{
+    m_style.bold = value;
+    ApplyFont();
+}
+
+void Label::SetItalic(bool value)
+{
+    m_style.italic = value;
+    ApplyFont();
+}
+
+void Label::SetUnderline(bool value)
+{
+    m_style.underline = value;
+    ApplyFont();
+}
+
+void Label::SetTextSize(float value)
+{
+    m_style.size = value;
+    ApplyFont();
+}
+
+void Label::SetTextUnit(FontUnits value)
+{
+    m_style.unit = value;
+    ApplyFont();
+}
+
+void Label::ApplyFont()
+{
+    m_style.ApplyTo(Widget());
+}
+
+} // namespace fw

@@ -1,0 +1,127 @@
+#include "framework/gui/PushButton.h"
+
+#include <QPushButton>
+
+#include "framework/gui/EventLoop.h"
+
+namespace fw {
+
+const ClassRecord& PushButton::Lookup()
+{
+    return RegisterClass("PushButton", [] {
+        ClassRecord record;
+        record.name = "PushButton";
+        record.super = &RectControl::Lookup();
+        record.factory = FactoryOf<PushButton>();
+        record.properties = {
+            TextProperty("Caption", &PushButton::SetCaption),
+            BooleanProperty("Default", &PushButton::SetDefault),
+            BooleanProperty("Cancel", &PushButton::SetCancel),
+            IntegerProperty("ButtonStyle", &PushButton::SetButtonStyle),
+            TextProperty("TextFont", &PushButton::SetTextFont),
+            BooleanProperty("Bold", &PushButton::SetBold),
+            BooleanProperty("Italic", &PushButton::SetItalic),
+            BooleanProperty("Underline", &PushButton::SetUnderline),
+        };
+        return record;
+    });
+}
+
+PushButton::PushButton()
+{
+    EventLoop::RequireApplication("a PushButton");
+    auto* button = new QPushButton();
+    button->setAutoDefault(false);
+    AdoptWidget(button);
+    ApplyFont();
+}
+
+void PushButton::WidgetAttached()
+{
+    // Connected only now that the control is owned by a Ref: the connection
+    // holds it weakly, so a click that comes after the control has gone does nothing.
+    const WeakRef<PushButton> self = std::static_pointer_cast<PushButton>(shared_from_this());
+    QObject::connect(ButtonWidget(), &QPushButton::clicked, ButtonWidget(), [self] {
+        if (const Ref<PushButton> button = self.lock()) {
+            EventLoop::Dispatch([&] { button->RaiseEvent(ControlEvent::Action); });
+        }
+    });
+}
+
+bool PushButton::HasEvent(std::int32_t number) const
+{
+    return number == ControlEvent::Action || RectControl::HasEvent(number);
+}
+
+QPushButton* PushButton::ButtonWidget() const
+{
+    return static_cast<QPushButton*>(Widget());
+}
+
+void PushButton::Push()
+{
+    if (QPushButton* button = ButtonWidget(); button != nullptr && button->parentWidget() != nullptr) {
+        button->click();
+    } else {
+        RaiseEvent(ControlEvent::Action);
+    }
+}
+
+void PushButton::SetCaption(const String& value)
+{
+    m_caption = value;
+    if (QPushButton* button = ButtonWidget()) {
+        button->setText(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    }
+}
+
+void PushButton::SetDefault(bool value)
+{
+    m_default = value;
+    if (QPushButton* button = ButtonWidget()) {
+        button->setDefault(value);
+    }
+}
+
+void PushButton::SetTextFont(const String& value)
+{
+    m_style.font = value;
+    ApplyFont();
+}
+
+void PushButton::SetBold(bool value)
+{
+    m_style.bold = value;
+    ApplyFont();
+}
+
+void PushButton::SetItalic(bool value)
+{
+    m_style.italic = value;
+    ApplyFont();
+}
+
+void PushButton::SetUnderline(bool value)
+{
+    m_style.underline = value;
+    ApplyFont();
+}
+
+void PushButton::SetTextSize(float value)
+{
+    m_style.size = value;
+    ApplyFont();
+}
+
+void PushButton::SetTextUnit(FontUnits value)
+{
+    m_style.unit = value;
+    ApplyFont();
+}
+
+void PushButton::ApplyFont()
+{
+    m_style.ApplyTo(Widget());
+}
+
+} // namespace fw

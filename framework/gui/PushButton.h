@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/gui/RectControl.h"
+#include "framework/gui/TextStyle.h"
+
+class QPushButton;
+
+namespace fw {
+
+// A push button; its Action event fires when it is clicked. Default answers
+// Return and Cancel answers Escape in its window. ButtonStyle is kept as
+// given: every style is Qt's push button here.
+class PushButton : public RectControl {
+public:
+    PushButton();
+
+    static const ClassRecord& Lookup();
+    const ClassRecord& Class() const override { return Lookup(); }
+
+    bool HasEvent(std::int32_t number) const override;
+
+    const String& Caption() const { return m_caption; }
+    void SetCaption(const String& value);
+    bool Default() const { return m_default; }
+    void SetDefault(bool value);
+    bool Cancel() const { return m_cancel; }
+    void SetCancel(bool value) { m_cancel = value; }
+    std::int32_t ButtonStyle() const { return m_buttonStyle; }
+    void SetButtonStyle(std::int32_t value) { m_buttonStyle = value; }
+
+    const String& TextFont() const { return m_style.font; }
+    void SetTextFont(const String& value);
+    bool Bold() const { return m_style.bold; }
+    void SetBold(bool value);
+    bool Italic() const { return m_style.italic; }
+    void SetItalic(bool value);
+    bool Underline() const { return m_style.underline; }
+    void SetUnderline(bool value);
+    float TextSize() const { return m_style.size; }
+    void SetTextSize(float value);
+    FontUnits TextUnit() const { return m_style.unit; }
+    void SetTextUnit(FontUnits value);
+
+    // Clicks the button as the user would.
+    void Push();
+
+    QPushButton* ButtonWidget() const;
+
+protected:
+    void WidgetAttached() override;
+
+private:
+    void ApplyFont();
+
+    String m_caption;
+    bool m_default = false;
+    bool m_cancel = false;
+    std::int32_t m_buttonStyle = 0;
+    TextStyle m_style;
+};
+
+} // namespace fw

@@ -1,0 +1,185 @@
+#include "framework/gui/Runtime.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/Application.h"
+#include "framework/core/BackgroundTask.h"
+#include "framework/core/FileType.h"
+#include "framework/core/FolderItem.h"
+#include "framework/core/RuntimeException.h"
+#include "framework/gui/Canvas.h"
+#include "framework/gui/EventLoop.h"
+#include "framework/gui/Label.h"
+#include "framework/gui/PushButton.h"
+#include "framework/gui/Window.h"
+#include "framework/gui/QuitUnwind.h"
+#include "framework/gui/WindowList.h"
+
+namespace fw {
+
+namespace {
+
+struct RuntimeState {
+    // QApplication keeps a reference to argc and the argv array: both live here.
+    int argc = 1;
+    std::vector<std::string> arguments{"karvelio"};
+    std::vector<char*> argv;
+    std::unique_ptr<QApplication> application;
+    bool reportedFailure = false;
+};
+
+RuntimeState& State()
+{
+    static RuntimeState state;
+    return state;
+}
+
+void OpenDocumentsFromCommandLine()
+{
+    const std::vector<std::string>& arguments = State().arguments;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(arguments[i], error)) {
+            continue;
+        }
+        const std::string path = std::filesystem::absolute(arguments[i], error).string();
+        EventLoop::Post([path] {
+            if (const Ref<Application> application = GetAppObject()) {
+                application->Event_OpenDocument(FolderItem::FromPath(path));
+            }
+        });
+    }
+}
+
+struct Report {
+    std::string className;
+    std::string message;
+};
+
+Report Describe(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const RuntimeException& e) {
+        return {e.ClassName(), e.Message()};
+    } catch (const std::exception& e) {
+        return {"std::exception", e.what()};
+    } catch (...) {
+        return {"unknown exception", ""};
+    }
+}
+
+} // namespace
+
+void RegisterFrameworkClasses()
+{
+    Object::Lookup();
+    Application::Lookup();
+    Window::Lookup();
+    Control::Lookup();
+    RectControl::Lookup();
+    PushButton::Lookup();
+    Label::Lookup();
+    Canvas::Lookup();
+    FileType::Lookup();
+}
+
+void RuntimeInit(int argc, char** argv)
+{
+    RuntimeState& state = State();
+    if (state.application) {
+        return;
+    }
+    if (argc > 0 && argv != nullptr) {
+        state.arguments.assign(argv, argv + argc);
+    }
+    state.argv.clear();
+    for (std::string& argument : state.arguments) {
+        state.argv.push_back(argument.data());
+    }
+    state.argv.push_back(nullptr);
+    state.argc = static_cast<int>(state.arguments.size());
+    state.application = std::make_unique<QApplication>(state.argc, state.argv.data());
+    state.reportedFailure = false;
+    EventLoop::Reset();
+    SetBackgroundTaskHook(&EventLoop::BackgroundTask);
+    RegisterFrameworkClasses();
+}
+
+void RunFrameworkInitialization(const std::function<void()>& startup)
+{
+    RuntimeInit();
+    try {
+        startup();
+    } catch (const QuitUnwind&) {
+        // A quit during start-up: the loop will not run.
+    }
+}
+
+void RuntimeRun()
+{
+    RuntimeInit();
+    OpenDocumentsFromCommandLine();
+    EventLoop::Run();
+}
+
+void Quit(std::int32_t code)
+{
+    EventLoop::RequestQuit(code);
+}
+
+void RuntimeUnhandledException(std::exception_ptr error)
+{
+    if (!error) {
+        return;
+    }
+    try {
+        std::rethrow_exception(error);
+    } catch (const QuitUnwind&) {
+        return; // a quit is no failure
+    } catch (...) {
+    }
+    const Report report = Describe(error);
+    State().reportedFailure = true;
+    // Nothing more of the program runs once a failure is being reported:
+    // the box's own loop must not deliver queued events to it.
+    EventLoop::RequestQuit(EventLoop::ExitCode());
+    std::cerr << "Unhandled " << report.className << ": " << report.message << std::endl;
+    if (QApplication::instance() == nullptr) {
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    QString::fromUtf8("Unhandled " + report.className), QMessageBox::Ok);
+    box.setInformativeText(QString::fromUtf8(report.message));
+    EventLoop::EnterModalLoop();
+    box.exec();
+    EventLoop::LeaveModalLoop();
+}
+
+std::int32_t RuntimeExit()
+{
+    RuntimeState& state = State();
+    std::int32_t status = EventLoop::ExitCode();
+    if (status == 0 && state.reportedFailure) {
+        status = 1;
+    }
+    WindowList::CloseAll();
+    RuntimeRegisterAppObject(nullptr);
+    SetBackgroundTaskHook(nullptr);
+    if (state.application) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.application.reset();
+    }
+    EventLoop::Reset();
+    state.reportedFailure = false;
+    state.arguments.assign(1, "karvelio");
+    return status;
+}
+
+} // namespace fw

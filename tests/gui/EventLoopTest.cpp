@@ -1,0 +1,212 @@
+// The run of an application: start-up callback, the loop, failures that end
+// it and are reported once, and Quit unwinding a long background loop.
+
+#include <QMessageBox>
+#include <QTimer>
+#include <chrono>
+
+#include "framework/core/Application.h"
+#include "framework/core/BackgroundTask.h"
+#include "framework/gui/ControlEvents.h"
+#include "framework/gui/EventLoop.h"
+#include "framework/gui/PushButton.h"
+#include "framework/gui/Runtime.h"
+#include "tests/gui/Blobs.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/TempDir.h"
+
+namespace fw::test {
+namespace {
+
+// What a program's main does around the framework.
+std::int32_t RunProgram(const std::function<void()>& startup, int argc = 0, char** argv = nullptr)
+{
+    RuntimeInit(argc, argv);
+    try {
+        RunFrameworkInitialization(startup);
+        RuntimeRun();
+    } catch (...) {
+        RuntimeUnhandledException(std::current_exception());
+    }
+    return RuntimeExit();
+}
+
+int CountOf(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+struct Watch {
+    int boxes = 0;
+    QString lastBox;
+};
+
+void CountMessageBoxes(Watch& watch)
+{
+    auto* timer = new QTimer(QApplication::instance());
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [&watch] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box != nullptr && box->isVisible()) {
+            ++watch.boxes;
+            watch.lastBox = box->text() + " " + box->informativeText();
+            box->accept();
+        }
+    });
+    timer->start();
+}
+
+TEST(EventLoop, AnExceptionFromAHandlerEndsTheLoopAndIsReportedOnce)
+{
+    Watch watch;
+    int laterCalls = 0;
+    testing::internal::CaptureStderr();
+    const std::int32_t status = RunProgram([&] {
+        CountMessageBoxes(watch);
+        const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
+            w.AddControl("PushButton1", w.New<PushButton>());
+            RuntimeAddEventHandler(RuntimeCheckCast<PushButton>(w.ControlByName("PushButton1")), ControlEvent::Action,
+                                   Delegate<void(Ref<PushButton>)>::Function(
+                                       [](Ref<PushButton>) { throw NilObjectException("label"); }, "( PushButton )"));
+        });
+        const auto button = RuntimeCheckCast<PushButton>(window->ControlByName("PushButton1"));
+        QTimer::singleShot(0, [button] { button->Push(); button->Push(); });
+        EventLoop::Post([&] { ++laterCalls; });
+    });
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(CountOf(errors, "Unhandled NilObjectException: nil label"), 1) << errors;
+    EXPECT_EQ(watch.boxes, 1);
+    EXPECT_TRUE(watch.lastBox.contains("nil label")) << watch.lastBox.toStdString();
+    EXPECT_EQ(laterCalls, 0) << "nothing of the program runs after the failure";
+    EXPECT_NE(status, 0);
+}
+
+TEST(EventLoop, QuitFromInsideABackgroundTaskLoopEndsTheRunPromptly)
+{
+    Watch watch;
+    bool unwound = false;
+    bool caughtByProgram = false;
+    bool codeAfterTheLoopRan = false;
+    long passes = 0;
+    struct Guard {
+        bool& flag;
+        ~Guard() { flag = true; }
+    };
+    testing::internal::CaptureStderr();
+    const auto start = std::chrono::steady_clock::now();
+    const std::int32_t status = RunProgram([&] {
+        CountMessageBoxes(watch);
+        EventLoop::Post([&] {
+            const Guard guard{unwound};
+            try {
+                for (;;) {
+                    RuntimeBackgroundTask();
+                    ++passes;
+                }
+            } catch (const RuntimeException&) {
+                caughtByProgram = true;
+            } catch (const std::exception&) {
+                caughtByProgram = true;
+            }
+            codeAfterTheLoopRan = true;
+        });
+        QTimer::singleShot(50, [] { Quit(3); });
+    });
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 3);
+    EXPECT_LT(elapsed, std::chrono::seconds(1));
+    EXPECT_TRUE(unwound);
+    EXPECT_FALSE(caughtByProgram);
+    EXPECT_FALSE(codeAfterTheLoopRan);
+    EXPECT_GT(passes, 0);
+    EXPECT_EQ(watch.boxes, 0) << "a quit is no failure";
+    EXPECT_EQ(errors.find("Unhandled"), std::string::npos) << errors;
+}
+
+TEST(EventLoop, StartUpIsCalledBackBeforeTheLoopAndItsExceptionIsReported)
+{
+    Watch watch;
+    bool loopRan = false;
+    testing::internal::CaptureStderr();
+    const std::int32_t status = RunProgram([&] {
+        CountMessageBoxes(watch);
+        EventLoop::Post([&] { loopRan = true; });
+        throw RuntimeException("start-up failed");
+    });
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(loopRan);
+    EXPECT_EQ(CountOf(errors, "Unhandled RuntimeException: start-up failed"), 1) << errors;
+    EXPECT_EQ(watch.boxes, 1);
+    EXPECT_EQ(status, 1);
+}
+
+TEST(EventLoop, QuitDuringStartUpSkipsTheLoop)
+{
+    bool loopRan = false;
+    const std::int32_t status = RunProgram([&] {
+        EventLoop::Post([&] { loopRan = true; });
+        Quit(0);
+    });
+    EXPECT_FALSE(loopRan);
+    EXPECT_EQ(status, 0);
+}
+
+TEST(EventLoop, BackgroundTasksOutsideAnyDispatchNeverThrow)
+{
+    RuntimeInit();
+    Quit(0);
+    EXPECT_NO_THROW(RuntimeBackgroundTask());
+    EXPECT_EQ(RuntimeExit(), 0);
+    EXPECT_NO_THROW(RuntimeBackgroundTask()) << "no hook after shut-down";
+}
+
+TEST(EventLoop, ABackgroundLoopLetsTheEventLoopRun)
+{
+    bool timerFired = false;
+    long passes = 0;
+    const std::int32_t status = RunProgram([&] {
+        EventLoop::Post([&] {
+            QTimer::singleShot(20, [&] { timerFired = true; });
+            while (!timerFired) {
+                RuntimeBackgroundTask();
+                ++passes;
+            }
+            Quit(0);
+        });
+    });
+    EXPECT_TRUE(timerFired);
+    EXPECT_EQ(status, 0);
+}
+
+class DocumentApp : public Application {
+public:
+    void Event_OpenDocument(Ref<FolderItem> item) override
+    {
+        opened.push_back(item ? item->NativePath() : "nil");
+        Quit(0);
+    }
+    std::vector<std::string> opened;
+};
+
+TEST(EventLoop, FilesOnTheCommandLineBecomeOpenDocumentEvents)
+{
+    const karvelio::testing::TempDir folder;
+    const std::string document = folder.Write("a.indd", "x").string();
+    std::vector<std::string> arguments{"karvelio", (folder.Path() / "missing.indd").string(), document};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    const auto app = New<DocumentApp>();
+    const std::int32_t status = RunProgram([&] { RuntimeRegisterAppObject(app); }, static_cast<int>(argv.size()), argv.data());
+    EXPECT_EQ(app->opened, (std::vector<std::string>{document}));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(GetAppObject(), nullptr) << "shut-down drops the application object";
+}
+
+} // namespace
+} // namespace fw::test
