@@ -1,7 +1,6 @@
 #include "framework/gui/Canvas.h"
 
-#include <QWidget>
-
+#include "framework/gui/CanvasWidget.h"
 #include "framework/gui/EventLoop.h"
 
 namespace fw {
@@ -27,7 +26,8 @@ const ClassRecord& Canvas::Lookup()
 Canvas::Canvas()
 {
     EventLoop::RequireApplication("a Canvas");
-    AdoptWidget(new QWidget());
+    m_widget = new CanvasWidget();
+    AdoptWidget(m_widget);
     SetEraseBackground(m_eraseBackground);
 }
 
@@ -54,6 +54,18 @@ void Canvas::SetEraseBackground(bool value)
     m_eraseBackground = value;
     if (Widget() != nullptr) {
         Widget()->setAutoFillBackground(value);
+    }
+}
+
+} // namespace fw
+
+namespace fw {
+
+void Canvas::SetBackdrop(Ref<Picture> picture)
+{
+    m_backdrop = picture;
+    if (Widget() != nullptr) {
+        m_widget->SetBackdrop(std::move(picture));
     }
 }
 

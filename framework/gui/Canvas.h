@@ -1,16 +1,19 @@
 #pragma once
 
+#include "framework/core/Picture.h"
+#include "framework/core/Ref.h"
 #include "framework/gui/RectControl.h"
 
 namespace fw {
+
+class CanvasWidget;
 
 // A drawing area. AcceptFocus lets it take the keyboard focus (by tab when
 // TabStop is also set); EraseBackground fills it with the window's
 // background before drawing. UseFocusRing, AcceptTabs and DoubleBuffer are
 // kept as given (Qt always double-buffers).
-//
-// Backdrop: the picture it shows arrives with the pictures work, which adds
-// SetBackdrop and a widget of its own that draws it.
+// Backdrop is the picture drawn at its top-left corner (nil draws nothing);
+// a picture whose Transparent is 1 leaves its white pixels out.
 class Canvas : public RectControl {
 public:
     Canvas();
@@ -29,6 +32,9 @@ public:
     bool EraseBackground() const { return m_eraseBackground; }
     void SetEraseBackground(bool value);
 
+    const Ref<Picture>& Backdrop() const { return m_backdrop; }
+    void SetBackdrop(Ref<Picture> picture);
+
 protected:
     void ApplyFocusPolicy() override;
 
@@ -38,6 +44,8 @@ private:
     bool m_acceptTabs = false;
     bool m_doubleBuffer = false;
     bool m_eraseBackground = true;
+    Ref<Picture> m_backdrop;
+    CanvasWidget* m_widget = nullptr; // owned by the window's widget tree
 };
 
 } // namespace fw

@@ -17,6 +17,7 @@
 #include "framework/gui/EventLoop.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/PushButton.h"
+#include "framework/gui/QtImageDecoder.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/QuitUnwind.h"
 #include "framework/gui/WindowList.h"
@@ -109,6 +110,7 @@ void RuntimeInit(int argc, char** argv)
     state.reportedFailure = false;
     EventLoop::Reset();
     SetBackgroundTaskHook(&EventLoop::BackgroundTask);
+    InstallQtImageDecoder(); // pictures in formats other than PICT
     RegisterFrameworkClasses();
 }
 

@@ -121,7 +121,7 @@ String CanvasBlob(const ControlDesign& design)
         .Boolean("AcceptFocus", design.acceptFocus)
         .Boolean("AcceptTabs", false)
         .Boolean("DoubleBuffer", false)
-        .Boolean("EraseBackground", true)
+        .Boolean("EraseBackground", design.eraseBackground)
         .Text("InitialParent", "")
         .Bytes();
 }

@@ -56,6 +56,7 @@ struct ControlDesign {
     bool italic = false;
     bool underline = false;
     bool acceptFocus = false;
+    bool eraseBackground = true;
 };
 
 // A control's design with its name, adjusted by `adjust`.
