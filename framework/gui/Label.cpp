@@ -37,10 +37,10 @@ const ClassRecord& Label::Lookup()
             BooleanProperty("MultiLine", &Label::SetMultiLine),
             BooleanProperty("Selectable", &Label::SetSelectable),
             BooleanProperty("Transparent", &Label::SetTransparent),
-            TextProperty("TextFont", &Label::SetTextFont),
-            BooleanProperty("Bold", &Label::SetBold),
-            BooleanProperty("Italic", &Label::SetItalic),
-            BooleanProperty("Underline", &Label::SetUnderline),
+            TextProperty("TextFont", &TextControl::SetTextFont),
+            BooleanProperty("Bold", &TextControl::SetBold),
+            BooleanProperty("Italic", &TextControl::SetItalic),
+            BooleanProperty("Underline", &TextControl::SetUnderline),
             TextProperty("DataSource", &Label::SetDataSource),
             TextProperty("DataField", &Label::SetDataField),
         };
@@ -111,47 +111,6 @@ void Label::SetSelectable(bool value)
     if (QLabel* label = LabelWidget()) {
         label->setTextInteractionFlags(value ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
     }
-}
-
-void Label::SetTextFont(const String& value)
-{
-    m_style.font = value;
-    ApplyFont();
-}
-
-void Label::SetBold(bool value)
-{
-    m_style.bold = value;
-    ApplyFont();
-}
-
-void Label::SetItalic(bool value)
-{
-    m_style.italic = value;
-    ApplyFont();
-}
-
-void Label::SetUnderline(bool value)
-{
-    m_style.underline = value;
-    ApplyFont();
-}
-
-void Label::SetTextSize(float value)
-{
-    m_style.size = value;
-    ApplyFont();
-}
-
-void Label::SetTextUnit(FontUnits value)
-{
-    m_style.unit = value;
-    ApplyFont();
-}
-
-void Label::ApplyFont()
-{
-    m_style.ApplyTo(Widget());
 }
 
 } // namespace fw

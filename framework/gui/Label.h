@@ -3,8 +3,7 @@
 #include <cstdint>
 
 #include "framework/core/Color.h"
-#include "framework/gui/RectControl.h"
-#include "framework/gui/TextStyle.h"
+#include "framework/gui/TextControl.h"
 
 class QLabel;
 
@@ -14,7 +13,7 @@ namespace fw {
 // MultiLine wraps, Selectable lets the mouse select the text. Transparent,
 // DataSource and DataField are kept as given: a label always draws on its
 // window's background here.
-class Label : public RectControl {
+class Label : public TextControl {
 public:
     Label();
 
@@ -38,18 +37,6 @@ public:
     const String& DataField() const { return m_dataField; }
     void SetDataField(const String& value) { m_dataField = value; }
 
-    const String& TextFont() const { return m_style.font; }
-    void SetTextFont(const String& value);
-    bool Bold() const { return m_style.bold; }
-    void SetBold(bool value);
-    bool Italic() const { return m_style.italic; }
-    void SetItalic(bool value);
-    bool Underline() const { return m_style.underline; }
-    void SetUnderline(bool value);
-    float TextSize() const { return m_style.size; }
-    void SetTextSize(float value);
-    FontUnits TextUnit() const { return m_style.unit; }
-    void SetTextUnit(FontUnits value);
 
     QLabel* LabelWidget() const;
 
@@ -57,8 +44,6 @@ protected:
     void ApplyFocusPolicy() override;
 
 private:
-    void ApplyFont();
-
     String m_text;
     std::int32_t m_textAlign = 0;
     Color m_textColor{0, 0, 0};
@@ -67,7 +52,6 @@ private:
     bool m_transparent = false;
     String m_dataSource;
     String m_dataField;
-    TextStyle m_style;
 };
 
 } // namespace fw

@@ -18,10 +18,10 @@ const ClassRecord& PushButton::Lookup()
             BooleanProperty("Default", &PushButton::SetDefault),
             BooleanProperty("Cancel", &PushButton::SetCancel),
             IntegerProperty("ButtonStyle", &PushButton::SetButtonStyle),
-            TextProperty("TextFont", &PushButton::SetTextFont),
-            BooleanProperty("Bold", &PushButton::SetBold),
-            BooleanProperty("Italic", &PushButton::SetItalic),
-            BooleanProperty("Underline", &PushButton::SetUnderline),
+            TextProperty("TextFont", &TextControl::SetTextFont),
+            BooleanProperty("Bold", &TextControl::SetBold),
+            BooleanProperty("Italic", &TextControl::SetItalic),
+            BooleanProperty("Underline", &TextControl::SetUnderline),
         };
         return record;
     });
@@ -81,47 +81,6 @@ void PushButton::SetDefault(bool value)
     if (QPushButton* button = ButtonWidget()) {
         button->setDefault(value);
     }
-}
-
-void PushButton::SetTextFont(const String& value)
-{
-    m_style.font = value;
-    ApplyFont();
-}
-
-void PushButton::SetBold(bool value)
-{
-    m_style.bold = value;
-    ApplyFont();
-}
-
-void PushButton::SetItalic(bool value)
-{
-    m_style.italic = value;
-    ApplyFont();
-}
-
-void PushButton::SetUnderline(bool value)
-{
-    m_style.underline = value;
-    ApplyFont();
-}
-
-void PushButton::SetTextSize(float value)
-{
-    m_style.size = value;
-    ApplyFont();
-}
-
-void PushButton::SetTextUnit(FontUnits value)
-{
-    m_style.unit = value;
-    ApplyFont();
-}
-
-void PushButton::ApplyFont()
-{
-    m_style.ApplyTo(Widget());
 }
 
 } // namespace fw

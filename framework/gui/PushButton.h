@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-#include "framework/gui/RectControl.h"
-#include "framework/gui/TextStyle.h"
+#include "framework/gui/TextControl.h"
 
 class QPushButton;
 
@@ -12,7 +11,7 @@ namespace fw {
 // A push button; its Action event fires when it is clicked. Default answers
 // Return and Cancel answers Escape in its window. ButtonStyle is kept as
 // given: every style is Qt's push button here.
-class PushButton : public RectControl {
+class PushButton : public TextControl {
 public:
     PushButton();
 
@@ -30,18 +29,6 @@ public:
     std::int32_t ButtonStyle() const { return m_buttonStyle; }
     void SetButtonStyle(std::int32_t value) { m_buttonStyle = value; }
 
-    const String& TextFont() const { return m_style.font; }
-    void SetTextFont(const String& value);
-    bool Bold() const { return m_style.bold; }
-    void SetBold(bool value);
-    bool Italic() const { return m_style.italic; }
-    void SetItalic(bool value);
-    bool Underline() const { return m_style.underline; }
-    void SetUnderline(bool value);
-    float TextSize() const { return m_style.size; }
-    void SetTextSize(float value);
-    FontUnits TextUnit() const { return m_style.unit; }
-    void SetTextUnit(FontUnits value);
 
     // Clicks the button as the user would.
     void Push();
@@ -52,13 +39,10 @@ protected:
     void WidgetAttached() override;
 
 private:
-    void ApplyFont();
-
     String m_caption;
     bool m_default = false;
     bool m_cancel = false;
     std::int32_t m_buttonStyle = 0;
-    TextStyle m_style;
 };
 
 } // namespace fw
