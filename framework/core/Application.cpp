@@ -64,9 +64,11 @@ std::optional<bool> Application::CallMenuHandler(const String& itemName)
 {
     for (const auto& [name, method] : m_menuHandlers) {
         if (name == itemName) {
-            // Hold the application while its handler runs, as a caller would.
+            // Hold the application while its handler runs, as a caller would,
+            // and call a copy: the handler may register further handlers.
             const Ref<Object> self = weak_from_this().lock();
-            return method(this);
+            const auto call = method;
+            return call(this);
         }
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include "framework/gui/EventLoop.h"
 #include "framework/gui/RectControl.h"
@@ -13,8 +14,13 @@ ControlEventFilter::ControlEventFilter(WeakRef<RectControl> control)
 {
 }
 
-bool ControlEventFilter::eventFilter(QObject*, QEvent* event)
+bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event)
 {
+    // A handler may run the event loop (a scan yielding), and the user may
+    // close the control's window meanwhile: then the widget and this filter
+    // are gone when the handler returns. Touch no member after a dispatch,
+    // and stop Qt from delivering the event to a widget that no longer exists.
+    const QPointer<QObject> alive(watched);
     const Ref<RectControl> control = m_control.lock();
     if (!control) {
         return false;
@@ -42,7 +48,7 @@ bool ControlEventFilter::eventFilter(QObject*, QEvent* event)
     default:
         break;
     }
-    return false;
+    return alive.isNull();
 }
 
 } // namespace fw

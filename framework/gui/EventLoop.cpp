@@ -57,7 +57,10 @@ void EventLoop::Dispatch(const std::function<void()>& call) noexcept
     } catch (const QuitUnwind&) {
         // The quit that raised it is already under way.
     } catch (...) {
-        State().pending = std::current_exception();
+        // Keep the first failure: a later one is most likely its consequence.
+        if (!State().pending) {
+            State().pending = std::current_exception();
+        }
         EndRunningLoops();
     }
 }

@@ -17,7 +17,7 @@ bool NativeWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
         if (const Ref<Window> window = m_window.lock()) {
-            window->NativeActivated();
+            EventLoop::Dispatch([&] { window->NativeActivated(); });
         }
     }
     return QMainWindow::event(event);
@@ -51,8 +51,11 @@ namespace fw {
 
 bool NativeWindow::focusNextPrevChild(bool next)
 {
-    const Ref<Window> window = m_window.lock();
-    if (window && window->FocusNext(next)) {
+    bool moved = false;
+    if (const Ref<Window> window = m_window.lock()) {
+        EventLoop::Dispatch([&] { moved = window->FocusNext(next); });
+    }
+    if (moved) {
         return true;
     }
     return QMainWindow::focusNextPrevChild(next);

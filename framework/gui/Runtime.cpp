@@ -1,6 +1,7 @@
 #include "framework/gui/Runtime.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <filesystem>
 #include <iostream>
@@ -41,15 +42,16 @@ RuntimeState& State()
     return state;
 }
 
+// Every argument that Qt has not taken as one of its own options names a
+// document. One that cannot be read still reaches the application, whose
+// analysis reports it, rather than vanishing without a word.
 void OpenDocumentsFromCommandLine()
 {
-    const std::vector<std::string>& arguments = State().arguments;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
         std::error_code error;
-        if (!std::filesystem::is_regular_file(arguments[i], error)) {
-            continue;
-        }
-        const std::string path = std::filesystem::absolute(arguments[i], error).string();
+        const std::filesystem::path given = QFile::encodeName(arguments[i]).toStdString();
+        const std::string path = std::filesystem::absolute(given, error).string();
         EventLoop::Post([path] {
             if (const Ref<Application> application = GetAppObject()) {
                 application->Event_OpenDocument(FolderItem::FromPath(path));

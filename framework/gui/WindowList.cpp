@@ -117,7 +117,9 @@ void WindowList::ForgetImplicit(const Window& window)
 
 void WindowList::CloseAll()
 {
-    // Close from a copy: closing edits the lists.
+    // Shut-down runs no program code: the hook goes first. Close from a
+    // copy: closing edits the lists.
+    TheLists().changed = nullptr;
     const std::vector<Ref<Window>> open = TheLists().open;
     for (const Ref<Window>& window : open) {
         window->Close();
