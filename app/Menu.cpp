@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "framework/core/AppleMenuItem.h"
+#include "framework/core/ClassRegistry.h"
 #include "framework/core/QuitMenuItem.h"
 
 namespace karvelio {
@@ -29,6 +30,24 @@ fw::Ref<fw::MenuItem> MakeItem(const char* name, bool autoEnable, const char* te
 
 fw::Ref<Menu> Menu::_implicitInstance;
 
+const fw::ClassRecord& Menu::Lookup()
+{
+    return fw::RegisterClass("Menu.Menu", [] {
+        const fw::ClassAttribute publicScope{"__Scope", "Public", true};
+        fw::ClassRecord record;
+        record.name = "Menu.Menu";
+        record.super = &fw::MenuBar::Lookup();
+        record.factory = fw::FactoryOf<Menu>();
+        record.operations = {
+            {"Untitled1", "%%", {publicScope}},
+            {"Untitled2", "%%", {publicScope}},
+            {"Constructor", "%%", {publicScope}},
+        };
+        record.attributes = {publicScope};
+        return record;
+    });
+}
+
 Menu::Menu() = default;
 
 Menu::~Menu() = default;
@@ -36,8 +55,8 @@ Menu::~Menu() = default;
 fw::Ref<Menu> Menu::Shared()
 {
     if (!_implicitInstance) {
-        fw::Ref<Menu> menu = fw::New<Menu>();
-        menu->Constructor();
+        const fw::Ref<Menu> menu = fw::RuntimeCheckCast<Menu>(fw::RuntimeNewObject(Lookup()));
+        fw::Deref(menu, "new object of class Menu").Constructor();
         _implicitInstance = menu;
     }
     return _implicitInstance;

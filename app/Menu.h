@@ -15,6 +15,12 @@ public:
     Menu();
     ~Menu() override;
 
+    // "Menu.Menu", under MenuBar: built once, at the latest when Shared()
+    // first makes the bar from it.
+    using fw::MenuBar::Lookup;
+    static const fw::ClassRecord& Lookup();
+    const fw::ClassRecord& Class() const override { return Lookup(); }
+
     // The shared bar, built on the first call. The global takes it only once
     // it is complete, so a build that raises leaves no half-built bar behind
     // and the next call starts afresh.

@@ -10,6 +10,7 @@
 
 #include "app/Menu.h"
 #include "framework/core/AppleMenuItem.h"
+#include "framework/core/ClassRegistry.h"
 #include "framework/core/QuitMenuItem.h"
 
 namespace karvelio {
@@ -145,6 +146,49 @@ TEST(Menu, SharedBuildsOnceAndHandsOutTheSameBarUntilReleased)
     EXPECT_EQ(fresh->Descendants().size(), kRows.size());
     Menu::ExitImplicitInstance();
     Menu::ExitImplicitInstance(); // a second release is harmless
+}
+
+TEST(Menu, ItsRecordListsItsThreeMethodsAsPublicAndMakesTheSharedBar)
+{
+    const fw::ClassRecord& record = Menu::Lookup();
+    EXPECT_EQ(&record, &Menu::Lookup()) << "built once";
+    EXPECT_EQ(fw::FindClass("Menu.Menu"), &record);
+    EXPECT_EQ(fw::FindClass("Menu"), &record);
+    ASSERT_NE(record.super, nullptr);
+    EXPECT_EQ(record.super, &fw::MenuBar::Lookup());
+    EXPECT_TRUE(record.IsA(fw::MenuItem::Lookup()));
+
+    const fw::ClassAttribute publicScope{"__Scope", "Public", true};
+    EXPECT_EQ(record.attributes, std::vector<fw::ClassAttribute>{publicScope});
+    std::vector<std::string> methods;
+    for (const fw::OperationInfo& operation : record.operations) {
+        methods.push_back(operation.name);
+        EXPECT_EQ(operation.signature, "%%") << operation.name;
+        EXPECT_EQ(operation.attributes, std::vector<fw::ClassAttribute>{publicScope}) << operation.name;
+    }
+    EXPECT_EQ(methods, (std::vector<std::string>{"Untitled1", "Untitled2", "Constructor"}));
+
+    Menu::ExitImplicitInstance();
+    const fw::Ref<Menu> shared = Menu::Shared();
+    EXPECT_EQ(&shared->Class(), &record);
+    EXPECT_TRUE(fw::RuntimeObjectIsa(shared, fw::MenuBar::Lookup()));
+    Menu::ExitImplicitInstance();
+}
+
+// What the accessors of the application and the result window rely on:
+// each item, found by name, casts to its own class and to none beside it.
+TEST(Menu, ItemsCastToTheirOwnClassOnly)
+{
+    const fw::Ref<Menu> menu = BuiltMenu();
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        const fw::Ref<fw::MenuItem> item = menu->Lookup(row.name);
+        EXPECT_EQ(fw::RuntimeCheckCast<fw::MenuItem>(item), item);
+        EXPECT_EQ(fw::RuntimeCheckCast<fw::QuitMenuItem>(item) != nullptr, row.kind == Kind::Quit);
+        EXPECT_EQ(fw::RuntimeCheckCast<fw::AppleMenuItem>(item) != nullptr, row.kind == Kind::Apple);
+        EXPECT_EQ(fw::RuntimeCheckCast<fw::MenuBar>(item), nullptr);
+    }
+    EXPECT_EQ(fw::RuntimeCheckCast<fw::MenuItem>(fw::Ref<fw::MenuItem>{}), nullptr);
 }
 
 } // namespace

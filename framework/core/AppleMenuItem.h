@@ -12,6 +12,10 @@ class AppleMenuItem : public MenuItem {
 public:
     AppleMenuItem();
     ~AppleMenuItem() override;
+
+    using MenuItem::Lookup; // the item lookup by name stays visible beside the record's
+    static const ClassRecord& Lookup();
+    const ClassRecord& Class() const override { return Lookup(); }
 };
 
 } // namespace fw

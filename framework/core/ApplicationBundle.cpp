@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#ifndef KARVELIO_APPLICATION_NAME
+#error "the build passes the project name as KARVELIO_APPLICATION_NAME"
+#endif
+
 namespace fw {
 
 namespace {
@@ -14,6 +18,11 @@ std::string& ExecutableOverride()
 }
 
 } // namespace
+
+String ApplicationName()
+{
+    return KARVELIO_APPLICATION_NAME;
+}
 
 Ref<FolderItem> ExecutableFile()
 {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "framework/core/ByteStrings.h"
 #include "framework/core/FolderItem.h"
 #include "framework/core/Ref.h"
 
 namespace fw {
+
+// The application's name ("Karvelio"): the title of its application menu,
+// of the window that shows its menu bar, and of its message boxes.
+String ApplicationName();
 
 // The running program's executable file (from /proc/self/exe), or nil when
 // it cannot be told.

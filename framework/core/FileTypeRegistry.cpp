@@ -1,6 +1,7 @@
 #include "framework/core/FileTypeRegistry.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fw {
 
@@ -24,6 +25,19 @@ std::vector<String> Split(std::string_view text, char separator)
     return parts;
 }
 
+FileTypeRegistryObserver& Observer()
+{
+    static FileTypeRegistryObserver observer;
+    return observer;
+}
+
+void Tell(bool declared, const RegisteredFileType& type)
+{
+    if (Observer()) {
+        Observer()(declared, type);
+    }
+}
+
 String Trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -39,13 +53,22 @@ void RuntimeRegisterFileType(const String& name, const String& macCreator, const
                              const String& extensions)
 {
     RuntimeDeregisterFileType(name);
-    Types().push_back(RegisteredFileType{name, macCreator, macType, extensions});
+    const RegisteredFileType declared{name, macCreator, macType, extensions};
+    Types().push_back(declared);
+    Tell(true, declared);
 }
 
 void RuntimeDeregisterFileType(const String& name)
 {
     auto& types = Types();
-    std::erase_if(types, [&](const RegisteredFileType& type) { return type.name == name; });
+    if (std::erase_if(types, [&](const RegisteredFileType& type) { return type.name == name; }) > 0) {
+        Tell(false, RegisteredFileType{name, {}, {}, {}});
+    }
+}
+
+void SetFileTypeRegistryObserver(FileTypeRegistryObserver observer)
+{
+    Observer() = std::move(observer);
 }
 
 std::vector<RegisteredFileType> RegisteredFileTypes()

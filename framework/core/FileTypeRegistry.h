@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,12 @@ void RuntimeRegisterFileType(const String& name, const String& macCreator, const
 
 // Withdraws the type of that name; an unknown name changes nothing.
 void RuntimeDeregisterFileType(const String& name);
+
+// Told of each declaration (true) and each withdrawal (false) as it
+// happens, so a caller can see how often and with which values a type was
+// declared; a withdrawal carries the name only. Empty for none.
+using FileTypeRegistryObserver = std::function<void(bool declared, const RegisteredFileType& type)>;
+void SetFileTypeRegistryObserver(FileTypeRegistryObserver observer);
 
 // The declared types, in declaration order.
 std::vector<RegisteredFileType> RegisteredFileTypes();

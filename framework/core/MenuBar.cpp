@@ -1,6 +1,19 @@
 #include "framework/core/MenuBar.h"
 
+#include "framework/core/ClassRegistry.h"
+
 namespace fw {
+
+const ClassRecord& MenuBar::Lookup()
+{
+    return RegisterClass("MenuBar", [] {
+        ClassRecord record;
+        record.name = "MenuBar";
+        record.super = &MenuItem::Lookup();
+        record.factory = FactoryOf<MenuBar>();
+        return record;
+    });
+}
 
 MenuBar::MenuBar() = default;
 

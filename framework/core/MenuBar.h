@@ -14,6 +14,10 @@ public:
     MenuBar();
     ~MenuBar() override;
 
+    using MenuItem::Lookup; // the item lookup by name stays visible beside the record's
+    static const ClassRecord& Lookup();
+    const ClassRecord& Class() const override { return Lookup(); }
+
     // The menu update, run before a menu opens and before a shortcut is
     // taken: every item below the bar off, the AutoEnable items on, then
     // `enableMenuItems` (the application's EnableMenuItems event), which

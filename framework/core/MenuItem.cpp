@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/core/ClassRegistry.h"
 #include "framework/core/RuntimeException.h"
 
 namespace fw {
@@ -15,6 +16,17 @@ struct MenuItem::Observers {
     std::uint64_t nextId = 1;
     std::vector<std::pair<std::uint64_t, std::shared_ptr<Observer>>> entries;
 };
+
+const ClassRecord& MenuItem::Lookup()
+{
+    return RegisterClass("MenuItem", [] {
+        ClassRecord record;
+        record.name = "MenuItem";
+        record.super = &Object::Lookup();
+        record.factory = FactoryOf<MenuItem>();
+        return record;
+    });
+}
 
 MenuItem::MenuItem()
     : m_observers(std::make_shared<Observers>())

@@ -27,6 +27,11 @@ public:
     MenuItem();
     ~MenuItem() override;
 
+    // The class record. Lookup(name) below finds an item; this one, with no
+    // argument, is the record that casts and creation by record use.
+    static const ClassRecord& Lookup();
+    const ClassRecord& Class() const override { return Lookup(); }
+
     const String& Name() const { return m_name; }
     void SetName(String name) { m_name = std::move(name); }
 

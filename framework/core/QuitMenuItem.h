@@ -10,6 +10,10 @@ class QuitMenuItem : public MenuItem {
 public:
     QuitMenuItem();
     ~QuitMenuItem() override;
+
+    using MenuItem::Lookup; // the item lookup by name stays visible beside the record's
+    static const ClassRecord& Lookup();
+    const ClassRecord& Class() const override { return Lookup(); }
 };
 
 } // namespace fw

@@ -75,6 +75,13 @@ QAction* MenuBarView::ActionFor(const MenuItem& item) const
     return found == m_entries.end() ? nullptr : found->action;
 }
 
+bool MenuBarView::Binds(const QKeySequence& key) const
+{
+    return !key.isEmpty() && std::ranges::any_of(m_entries, [&key](const Entry& entry) {
+        return entry.action->shortcut() == key;
+    });
+}
+
 QKeySequence MenuBarView::KeySequenceFor(const String& shortcutText)
 {
     QString text = FromUtf8(shortcutText).trimmed();

@@ -51,6 +51,10 @@ public:
     // The action that shows `item`; nullptr for menus, separators and items
     // that are not in the tree.
     QAction* ActionFor(const MenuItem& item) const;
+    // Whether one of the view's items is bound to `key`, enabled or not: a
+    // key that is, is about to be taken as a shortcut, once the menu update
+    // has run.
+    bool Binds(const QKeySequence& key) const;
     // The menu titled with the application's name; nullptr when the tree
     // holds no AppleMenuItem.
     QMenu* ApplicationMenu() const { return m_applicationMenu; }

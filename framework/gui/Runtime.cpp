@@ -9,11 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/AppleMenuItem.h"
 #include "framework/core/Application.h"
+#include "framework/core/ApplicationBundle.h"
 #include "framework/core/BackgroundTask.h"
 #include "framework/core/FileType.h"
 #include "framework/core/FolderItem.h"
+#include "framework/core/MenuBar.h"
+#include "framework/core/QuitMenuItem.h"
 #include "framework/core/RuntimeException.h"
+#include "framework/gui/ApplicationMenus.h"
 #include "framework/gui/Canvas.h"
 #include "framework/gui/EventLoop.h"
 #include "framework/gui/Label.h"
@@ -90,6 +95,10 @@ void RegisterFrameworkClasses()
     PushButton::Lookup();
     Label::Lookup();
     Canvas::Lookup();
+    MenuItem::Lookup();
+    MenuBar::Lookup();
+    QuitMenuItem::Lookup();
+    AppleMenuItem::Lookup();
     FileType::Lookup();
 }
 
@@ -109,11 +118,14 @@ void RuntimeInit(int argc, char** argv)
     state.argv.push_back(nullptr);
     state.argc = static_cast<int>(state.arguments.size());
     state.application = std::make_unique<QApplication>(state.argc, state.argv.data());
+    const String name = ApplicationName();
+    QApplication::setApplicationName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     state.reportedFailure = false;
     EventLoop::Reset();
     SetBackgroundTaskHook(&EventLoop::BackgroundTask);
     InstallQtImageDecoder(); // pictures in formats other than PICT
     RegisterFrameworkClasses();
+    ApplicationMenus::Install();
 }
 
 void RunFrameworkInitialization(const std::function<void()>& startup)
@@ -130,6 +142,8 @@ void RuntimeRun()
 {
     RuntimeInit();
     OpenDocumentsFromCommandLine();
+    // Start-up has given the application its menu bar by now.
+    ApplicationMenus::ScheduleRefresh();
     EventLoop::Run();
 }
 
@@ -173,6 +187,8 @@ std::int32_t RuntimeExit()
     if (status == 0 && state.reportedFailure) {
         status = 1;
     }
+    // The menus go first, so closing the windows brings up no menu window.
+    ApplicationMenus::Uninstall();
     WindowList::CloseAll();
     RuntimeRegisterAppObject(nullptr);
     SetBackgroundTaskHook(nullptr);
