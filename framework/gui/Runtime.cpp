@@ -118,6 +118,9 @@ void RuntimeInit(int argc, char** argv)
     state.argv.push_back(nullptr);
     state.argc = static_cast<int>(state.arguments.size());
     state.application = std::make_unique<QApplication>(state.argc, state.argv.data());
+    // The run ends by Quit alone: the application lives on with its menu bar
+    // when its last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
     const String name = ApplicationName();
     QApplication::setApplicationName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     state.reportedFailure = false;

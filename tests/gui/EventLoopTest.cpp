@@ -249,5 +249,23 @@ TEST(EventLoop, AWindowClosedWhileItsLabelsHandlerYieldsIsNotTouchedAfterwards)
     EXPECT_EQ(status, 0);
 }
 
+// The run lasts until Quit: closing the last window ends nothing (the
+// application lives on with its menu bar, as it started).
+TEST(EventLoop, ClosingTheLastWindowDoesNotEndTheRun)
+{
+    bool stillRunning = false;
+    const std::int32_t status = RunProgram([&] {
+        const Ref<TestWindow> window = MakeWindow(WindowBlob({}));
+        // As the close box does it.
+        QTimer::singleShot(10, [native = window->NativeWindow()] { native->close(); });
+        QTimer::singleShot(150, [&] {
+            stillRunning = true;
+            Quit(7);
+        });
+    });
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(status, 7);
+}
+
 } // namespace
 } // namespace fw::test
