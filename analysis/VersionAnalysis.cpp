@@ -142,16 +142,12 @@ fw::String EditionText(const fw::String& editionByte)
     return "Not understand";
 }
 
-// Splits the chunk at the delimiter: the last field starts with the
-// sub-version, the field before it ends with the edition byte.
+// Splits the chunk that holds the marker at the delimiter: the last field
+// starts with the sub-version, the field before it (or the only one) ends
+// with the edition byte. The chunk is not empty, so it has a field.
 void ReportFields(const fw::String& chunk, const Branch& branch, VersionTargets& targets)
 {
     const std::int64_t fields = fw::CountFields(chunk, branch.delimiter);
-    if (fields == 0) {
-        targets.SetSubVersion(kNoField);
-        targets.SetEdition(kNoField);
-        return;
-    }
     const fw::String lastField = fw::NthField(chunk, branch.delimiter, fields);
     targets.SetSubVersion(fw::LeftB(lastField, kSubVersionLength));
 
@@ -192,7 +188,9 @@ ScanSummary AnalyseDocumentVersion(const fw::FolderItem& document, VersionTarget
     const ScanResult scan = ScanForMarker(document, marker);
     if (!scan.summary.markerFound) {
         // Without its marker the last chunk holds arbitrary bytes: splitting
-        // it would show noise as the sub-version and guess an edition.
+        // it would show noise as the sub-version and guess an edition. (An
+        // empty chunk, a document that ends before the scan starts, is one
+        // without the marker.)
         targets.SetSubVersion(kNoField);
         targets.SetEdition(kNoField);
         return scan.summary;

@@ -26,8 +26,7 @@ const ClassRecord& Canvas::Lookup()
 Canvas::Canvas()
 {
     EventLoop::RequireApplication("a Canvas");
-    m_widget = new CanvasWidget();
-    AdoptWidget(m_widget);
+    AdoptWidget(new CanvasWidget());
     SetEraseBackground(m_eraseBackground);
 }
 
@@ -64,8 +63,9 @@ namespace fw {
 void Canvas::SetBackdrop(Ref<Picture> picture)
 {
     m_backdrop = picture;
-    if (Widget() != nullptr) {
-        m_widget->SetBackdrop(std::move(picture));
+    // Widget() is nil once the window has gone; while there, it is ours.
+    if (auto* widget = static_cast<CanvasWidget*>(Widget())) {
+        widget->SetBackdrop(std::move(picture));
     }
 }
 

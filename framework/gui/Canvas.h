@@ -6,8 +6,6 @@
 
 namespace fw {
 
-class CanvasWidget;
-
 // A drawing area. AcceptFocus lets it take the keyboard focus (by tab when
 // TabStop is also set); EraseBackground fills it with the window's
 // background before drawing. UseFocusRing, AcceptTabs and DoubleBuffer are
@@ -45,7 +43,6 @@ private:
     bool m_doubleBuffer = false;
     bool m_eraseBackground = true;
     Ref<Picture> m_backdrop;
-    CanvasWidget* m_widget = nullptr; // owned by the window's widget tree
 };
 
 } // namespace fw

@@ -7,20 +7,20 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include "framework/core/PictReader.h"
 #include "framework/core/PictureDecoder.h"
 
 namespace fw {
 
 namespace {
 
-// Same bounds as the PICT reader's, so no format is a way round them.
-constexpr int kMaxDimension = 4096;
-constexpr std::int64_t kMaxPixels = std::int64_t { 4096 } * 4096;
-
 constexpr std::uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 
+// The PICT reader's bounds, so that no other format is a way round them.
 bool WithinLimits(const QSize& size)
 {
+    constexpr int kMaxDimension = PictReader::kMaxDimension;
+    constexpr std::int64_t kMaxPixels = PictReader::kMaxPixels;
     return size.isValid() && !size.isEmpty() && size.width() <= kMaxDimension && size.height() <= kMaxDimension
         && std::int64_t { size.width() } * size.height() <= kMaxPixels;
 }
