@@ -395,13 +395,7 @@ TEST_F(ApplicationMenusTest, TheOpenDialogOffersTheProgramsDocuments)
     const karvelio::testing::TempDir folder;
     const std::string document = folder.Write("doc.indd", "x").string();
     QStringList filters;
-    AnswerModal<QFileDialog>([&](QFileDialog* dialog) {
-        filters = dialog->nameFilters();
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        ASSERT_NE(name, nullptr);
-        name->setText(QString::fromStdString(document));
-        static_cast<QDialog*>(dialog)->accept();
-    });
+    AnswerOpenDialogWith(document, filters);
     const Ref<FolderItem> chosen = GetOpenFolderItem("indd");
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->NativePath(), document);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -34,6 +36,20 @@ void AnswerModal(std::function<void(T*)> answer)
         }
     });
     timer->start();
+}
+
+// Answers the next open dialog with `path`, typed into its file name box: the
+// dialog's directory model fills in on a thread of its own, and typing the
+// path waits on nothing. The dialog's name filters go to `filtersSeen`.
+inline void AnswerOpenDialogWith(const std::string& path, QStringList& filtersSeen)
+{
+    AnswerModal<QFileDialog>([path, &filtersSeen](QFileDialog* dialog) {
+        filtersSeen = dialog->nameFilters();
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(path));
+        static_cast<QDialog*>(dialog)->accept();
+    });
 }
 
 // A window built from a blob, with controls made by a test, recording the

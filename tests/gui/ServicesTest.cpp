@@ -67,20 +67,11 @@ TEST_F(OpenDialog, OffersTheRegisteredTypesThatTheFilterNames)
     EXPECT_EQ(OpenDialogNameFilter("pdf"), "All files (*)");
 }
 
-// The dialog's directory model fills in on a thread of its own: the answer
-// types the full path into the file name box instead of picking from the
-// list, so nothing waits on the model.
 TEST_F(OpenDialog, GivesTheChosenFile)
 {
     const std::string document = folder.Write("doc.indd", "x").string();
     QStringList filters;
-    AnswerModal<QFileDialog>([&](QFileDialog* dialog) {
-        filters = dialog->nameFilters();
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        ASSERT_NE(name, nullptr);
-        name->setText(QString::fromStdString(document));
-        static_cast<QDialog*>(dialog)->accept();
-    });
+    AnswerOpenDialogWith(document, filters);
     const Ref<FolderItem> chosen = GetOpenFolderItem("indd");
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->NativePath(), document);
