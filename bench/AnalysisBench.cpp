@@ -142,4 +142,17 @@ BENCHMARK(BM_PlainReadLoop)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+#if defined(KARVELIO_BENCH_EVENT_LOOP)
+    // Qt goes down here, not among the static destructors after main.
+    fw::RuntimeExit();
+#endif
+    return 0;
+}
