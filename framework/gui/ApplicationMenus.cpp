@@ -13,6 +13,7 @@
 #include "framework/gui/MenuBarView.h"
 #include "framework/gui/MenuBarWindow.h"
 #include "framework/gui/MenuEventFilter.h"
+#include "framework/gui/QtText.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/WindowList.h"
@@ -36,8 +37,7 @@ MenusState& State()
 
 QString ApplicationTitle()
 {
-    const String name = ApplicationName();
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return ToQString(ApplicationName());
 }
 
 // Both handlers run for Qt: each goes through the dispatch boundary.

@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include "framework/gui/EventLoop.h"
+#include "framework/gui/QtText.h"
 
 namespace fw {
 
@@ -75,7 +76,7 @@ void Label::SetText(const String& value)
 {
     m_text = value;
     if (QLabel* label = LabelWidget()) {
-        label->setText(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+        label->setText(ToQString(value));
     }
 }
 

@@ -9,15 +9,11 @@
 #include <QStringList>
 
 #include "framework/core/AppleMenuItem.h"
+#include "framework/gui/QtText.h"
 
 namespace fw {
 
 namespace {
-
-QString FromUtf8(const String& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Qt reads "&" as a mnemonic marker; menu texts are shown as they are.
 QString DisplayText(QString text)
@@ -27,7 +23,7 @@ QString DisplayText(QString text)
 
 QString DisplayText(const String& text)
 {
-    return DisplayText(FromUtf8(text));
+    return DisplayText(ToQString(text));
 }
 
 bool IsAppleItem(const MenuItem& item)
@@ -84,7 +80,7 @@ bool MenuBarView::Binds(const QKeySequence& key) const
 
 QKeySequence MenuBarView::KeySequenceFor(const String& shortcutText)
 {
-    QString text = FromUtf8(shortcutText).trimmed();
+    QString text = ToQString(shortcutText).trimmed();
     if (text.isEmpty()) {
         return {};
     }

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "framework/gui/EventLoop.h"
+#include "framework/gui/QtText.h"
 
 namespace fw {
 
@@ -71,7 +72,7 @@ void PushButton::SetCaption(const String& value)
 {
     m_caption = value;
     if (QPushButton* button = ButtonWidget()) {
-        button->setText(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+        button->setText(ToQString(value));
     }
 }
 

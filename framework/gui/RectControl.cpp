@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/gui/ControlEventFilter.h"
+#include "framework/gui/QtText.h"
 
 namespace fw {
 
@@ -161,7 +162,7 @@ void RectControl::SetHelpTag(const String& value)
 {
     m_helpTag = value;
     if (m_widget != nullptr) {
-        m_widget->setToolTip(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+        m_widget->setToolTip(ToQString(value));
     }
 }
 

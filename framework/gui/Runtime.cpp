@@ -24,6 +24,7 @@
 #include "framework/gui/Label.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/QtImageDecoder.h"
+#include "framework/gui/QtText.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/QuitUnwind.h"
 #include "framework/gui/WindowList.h"
@@ -122,7 +123,7 @@ void RuntimeInit(int argc, char** argv)
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     const String name = ApplicationName();
-    QApplication::setApplicationName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    QApplication::setApplicationName(ToQString(name));
     state.reportedFailure = false;
     EventLoop::Reset();
     SetBackgroundTaskHook(&EventLoop::BackgroundTask);

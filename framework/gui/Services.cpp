@@ -9,15 +9,11 @@
 
 #include "framework/core/FileTypeRegistry.h"
 #include "framework/gui/EventLoop.h"
+#include "framework/gui/QtText.h"
 
 namespace fw {
 
 namespace {
-
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Announces a modal loop to the event loop, so a quit or a failure ends it.
 struct ModalLoop {
@@ -35,14 +31,14 @@ void MsgBox(const String& text)
         std::cerr << text << std::endl;
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Utf8(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text), QMessageBox::Ok);
     const ModalLoop modal;
     box.exec();
 }
 
 void ShowURL(const String& url)
 {
-    QDesktopServices::openUrl(QUrl(Utf8(url)));
+    QDesktopServices::openUrl(QUrl(ToQString(url)));
 }
 
 String OpenDialogNameFilter(std::string_view filter)
@@ -66,7 +62,7 @@ Ref<FolderItem> GetOpenFolderItem(const String& filter)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(Utf8(OpenDialogNameFilter(filter)));
+    dialog.setNameFilter(ToQString(OpenDialogNameFilter(filter)));
     int result = QDialog::Rejected;
     {
         const ModalLoop modal;

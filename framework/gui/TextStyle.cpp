@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cmath>
 
+#include "framework/gui/QtText.h"
+
 namespace fw {
 
 namespace {
@@ -29,7 +31,7 @@ QFont TextStyle::ToFont(const QFont& base) const
         // The system's own font first.
         families << (base.families().isEmpty() ? QStringList{base.family()} : base.families());
     } else {
-        families << QString::fromUtf8(font.data(), static_cast<qsizetype>(font.size()));
+        families << ToQString(font);
     }
     families << FallbackFamilies();
     result.setFamilies(families);

@@ -12,6 +12,7 @@
 #include "framework/gui/EventLoop.h"
 #include "framework/gui/NativeWindow.h"
 #include "framework/gui/PushButton.h"
+#include "framework/gui/QtText.h"
 #include "framework/gui/RectControl.h"
 #include "framework/gui/WindowList.h"
 
@@ -33,11 +34,6 @@ std::function<void(Window&)>& MenuBarChangedHook()
 {
     static std::function<void(Window&)> hook;
     return hook;
-}
-
-QString Utf8(const String& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -106,7 +102,7 @@ void Window::Constructor()
     ApplyFlags();
     ApplyBackground();
     UpdateGeometry();
-    m_native->setWindowTitle(Utf8(m_title));
+    m_native->setWindowTitle(ToQString(m_title));
     WindowList::Add(std::static_pointer_cast<Window>(shared_from_this()));
 
     m_constructing = true;
@@ -340,7 +336,7 @@ void Window::SetTitle(const String& value)
 {
     m_title = value;
     if (m_native != nullptr) {
-        m_native->setWindowTitle(Utf8(m_title));
+        m_native->setWindowTitle(ToQString(m_title));
     }
 }
 
