@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "framework/core/AppleMenuItem.h"
-#include "framework/core/ClassRegistry.h"
 #include "framework/core/QuitMenuItem.h"
 
 namespace karvelio {
@@ -30,22 +29,15 @@ fw::Ref<fw::MenuItem> MakeItem(const char* name, bool autoEnable, const char* te
 
 fw::Ref<Menu> Menu::_implicitInstance;
 
-const fw::ClassRecord& Menu::Lookup()
+fw::ClassTable<Menu> Menu::Table()
 {
-    return fw::RegisterClass("Menu.Menu", [] {
-        const fw::ClassAttribute publicScope{"__Scope", "Public", true};
-        fw::ClassRecord record;
-        record.name = "Menu.Menu";
-        record.super = &fw::MenuBar::Lookup();
-        record.factory = fw::FactoryOf<Menu>();
-        record.operations = {
-            {"Untitled1", "%%", {publicScope}},
-            {"Untitled2", "%%", {publicScope}},
-            {"Constructor", "%%", {publicScope}},
-        };
-        record.attributes = {publicScope};
-        return record;
-    });
+    return {"Menu.Menu",
+            {fw::kPublicScope},
+            {
+                fw::Method("Untitled1", &Menu::Untitled1),
+                fw::Method("Untitled2", &Menu::Untitled2),
+                fw::Method("Constructor", &Menu::Constructor),
+            }};
 }
 
 Menu::Menu() = default;

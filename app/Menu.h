@@ -2,6 +2,7 @@
 
 #include "framework/core/MenuBar.h"
 #include "framework/core/Ref.h"
+#include "framework/core/Subclass.h"
 
 namespace karvelio {
 
@@ -9,17 +10,15 @@ namespace karvelio {
 // separator, Cut, Copy, Paste, Clear) and the about item, which the framework
 // shows in the application menu. One shared instance serves the application
 // and every result window; other code finds its items by Name only.
-class Menu : public fw::MenuBar {
+class Menu : public fw::Subclass<Menu, fw::MenuBar> {
 public:
     // An empty bar: the items are built by Constructor, which Shared() runs.
     Menu();
     ~Menu() override;
 
-    // "Menu.Menu", under MenuBar: built once, at the latest when Shared()
-    // first makes the bar from it.
-    using fw::MenuBar::Lookup;
-    static const fw::ClassRecord& Lookup();
-    const fw::ClassRecord& Class() const override { return Lookup(); }
+    // "Menu.Menu", under MenuBar: its record is built once, at the latest
+    // when Shared() first makes the bar from it.
+    static fw::ClassTable<Menu> Table();
 
     // The shared bar, built on the first call. The global takes it only once
     // it is complete, so a build that raises leaves no half-built bar behind

@@ -68,7 +68,17 @@ std::vector<const ClassRecord*> RegisteredClasses()
 
 Ref<Object> RuntimeNewObject(const ClassRecord& record)
 {
-    return record.factory ? record.factory() : nullptr;
+    if (!record.factory) {
+        return nullptr;
+    }
+    Ref<Object> made = record.factory();
+    // A factory inherited from the parent's record would make a parent: say
+    // so here rather than let casts to the class fail later without a word.
+    if (made && &made->Class() != &record) {
+        throw RuntimeException("the factory of class " + record.name + " made an object of class " +
+                               made->Class().name);
+    }
+    return made;
 }
 
 bool RuntimeObjectIsa(const Object* object, const ClassRecord& record)

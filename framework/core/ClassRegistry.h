@@ -23,6 +23,7 @@ std::vector<const ClassRecord*> RegisteredClasses();
 
 // A new object of the record's class, made by its factory with no
 // constructor of the program's run; nil for a class that has no factory.
+// Raises RuntimeException when the factory makes an object of another class.
 Ref<Object> RuntimeNewObject(const ClassRecord& record);
 
 // Whether the object is of the record's class or a subclass; false for nil.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/core/ByteStrings.h"
+#include "framework/core/MethodSignature.h"
 #include "framework/core/NilObjectException.h"
 #include "framework/core/Object.h"
 #include "framework/core/Ref.h"
@@ -94,5 +95,16 @@ private:
     bool m_hasTarget = false;
     bool m_weak = false;
 };
+
+// Whether a delegate keeps its target alive.
+enum class Hold { Strong, Weak };
+
+// A delegate of the method's own type, with the parameter-list text read off
+// that type ("( Label, Int32, Int32 ) as Boolean").
+template <class T, class R, class... A>
+Delegate<R(A...)> BindMethod(const Ref<T>& target, R (T::*method)(A...), Hold hold)
+{
+    return Delegate<R(A...)>::Bind(target, method, ParameterListOf<R (T::*)(A...)>(), hold == Hold::Weak);
+}
 
 } // namespace fw

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "framework/core/BinaryStream.h"
+#include "framework/core/ClassRegistry.h"
 #include "framework/core/PictureDecoder.h"
 #include "framework/core/UniqueFd.h"
 
@@ -29,6 +30,17 @@ std::filesystem::path Normalised(std::filesystem::path path)
 FolderItem::FolderItem(std::filesystem::path path)
     : m_path(Normalised(std::move(path)))
 {
+}
+
+// No factory: a reference is always made for a path (FromPath).
+const ClassRecord& FolderItem::Lookup()
+{
+    return RegisterClass("FolderItem", [] {
+        ClassRecord record;
+        record.name = "FolderItem";
+        record.super = &Object::Lookup();
+        return record;
+    });
 }
 
 Ref<FolderItem> FolderItem::FromPath(const std::string& path)

@@ -21,6 +21,9 @@ public:
 
     static Ref<FolderItem> FromPath(const std::string& path);
 
+    static const ClassRecord& Lookup();
+    const ClassRecord& Class() const override { return Lookup(); }
+
     String Name() const;
     std::string NativePath() const { return m_path.string(); }
     bool Exists() const;

@@ -22,6 +22,12 @@ constexpr std::int32_t MouseDown = 16;
 constexpr std::int32_t MouseUp = 18;
 } // namespace ControlEvent
 
+// What is known of the delegate behind a control's event handler.
+struct HandlerInfo {
+    String parameterList; // "( Label, Int32, Int32 ) as Boolean"
+    bool weak = false;    // whether it holds its target weakly
+};
+
 // The root of the controls: a name, an array index, the window that made it,
 // and the handlers attached to its events by number.
 class Control : public Object {
@@ -52,8 +58,10 @@ public:
 
     // Whether the control's class has the event of that number.
     virtual bool HasEvent(std::int32_t number) const;
-    void AttachEventHandler(std::int32_t number, EventHandler handler);
+    void AttachEventHandler(std::int32_t number, EventHandler handler, HandlerInfo info = {});
     bool HasEventHandler(std::int32_t number) const;
+    // Nil for an event with no handler.
+    const HandlerInfo* EventHandlerInfo(std::int32_t number) const;
     // Runs the handler attached to the event; false when there is none.
     // Exceptions from the handler pass to the caller.
     bool RaiseEvent(std::int32_t number, std::int32_t x = 0, std::int32_t y = 0);
@@ -63,7 +71,11 @@ private:
     std::int32_t m_index = 0;
     std::int32_t m_tabPanelIndex = 0;
     WeakRef<Window> m_owner;
-    std::map<std::int32_t, EventHandler> m_handlers;
+    struct Attached {
+        EventHandler call;
+        HandlerInfo info;
+    };
+    std::map<std::int32_t, Attached> m_handlers;
 };
 
 } // namespace fw

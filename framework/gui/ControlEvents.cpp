@@ -4,8 +4,6 @@
 
 namespace fw::detail {
 
-namespace {
-
 EventForm FormOf(std::int32_t number)
 {
     switch (number) {
@@ -17,6 +15,8 @@ EventForm FormOf(std::int32_t number)
         return EventForm::Sender;
     }
 }
+
+namespace {
 
 std::string Describe(EventForm form, const std::string& sender)
 {

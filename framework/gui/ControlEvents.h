@@ -22,6 +22,13 @@ namespace detail {
 enum class EventForm { Sender, SenderPositionAccepts, SenderPosition };
 
 void CheckEventForm(const Control& control, std::int32_t number, EventForm form);
+EventForm FormOf(std::int32_t number);
+
+template <class Signature>
+HandlerInfo InfoOf(const Delegate<Signature>& handler)
+{
+    return {handler.ParameterList(), handler.IsWeak()};
+}
 
 } // namespace detail
 
@@ -32,7 +39,7 @@ void RuntimeAddEventHandler(const Ref<C>& control, std::int32_t number, Delegate
     control->AttachEventHandler(number, [sender = WeakRef<C>(control), handler](std::int32_t, std::int32_t) {
         handler(sender.lock());
         return false;
-    });
+    }, detail::InfoOf(handler));
 }
 
 template <class C>
@@ -42,7 +49,7 @@ void RuntimeAddEventHandler(const Ref<C>& control, std::int32_t number,
     detail::CheckEventForm(Deref(control, "control"), number, detail::EventForm::SenderPositionAccepts);
     control->AttachEventHandler(number, [sender = WeakRef<C>(control), handler](std::int32_t x, std::int32_t y) {
         return handler(sender.lock(), x, y);
-    });
+    }, detail::InfoOf(handler));
 }
 
 template <class C>
@@ -53,7 +60,7 @@ void RuntimeAddEventHandler(const Ref<C>& control, std::int32_t number,
     control->AttachEventHandler(number, [sender = WeakRef<C>(control), handler](std::int32_t x, std::int32_t y) {
         handler(sender.lock(), x, y);
         return false;
-    });
+    }, detail::InfoOf(handler));
 }
 
 } // namespace fw

@@ -100,6 +100,7 @@ void RegisterFrameworkClasses()
     MenuBar::Lookup();
     QuitMenuItem::Lookup();
     AppleMenuItem::Lookup();
+    FolderItem::Lookup();
     FileType::Lookup();
 }
 

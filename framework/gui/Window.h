@@ -7,6 +7,7 @@
 #include "framework/core/ByteStrings.h"
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/Color.h"
+#include "framework/core/MenuBar.h"
 #include "framework/core/Object.h"
 #include "framework/core/Ref.h"
 
@@ -16,7 +17,6 @@ class QWidget;
 namespace fw {
 
 class Control;
-class MenuBar;
 class NativeWindow;
 class RectControl;
 
@@ -80,6 +80,22 @@ public:
     }
     void AddControl(const String& name, const Ref<Control>& control);
     Ref<Control> ControlByName(const String& name) const;
+
+    // The accessors of a window class's controls and menu items: looked up
+    // afresh on every call, never cached. ControlAs gives nil for a name not
+    // added or a control of another class; MenuItemAs searches the whole
+    // tree below the window's menu bar and raises NilObjectException when
+    // the window has none.
+    template <class T>
+    Ref<T> ControlAs(const String& name) const
+    {
+        return RuntimeCheckCast<T>(ControlByName(name));
+    }
+    template <class T>
+    Ref<T> MenuItemAs(const String& name) const
+    {
+        return RuntimeCheckCast<T>(Deref(MenuBar(), "menu bar of the window").Lookup(name));
+    }
 
     // The property blob's 21 entries.
     std::int32_t Placement() const { return m_placement; }

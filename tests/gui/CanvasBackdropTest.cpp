@@ -5,10 +5,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include "framework/core/CanvasDesign.h"
 #include "framework/core/Color.h"
 #include "framework/core/Picture.h"
 #include "framework/gui/Canvas.h"
-#include "tests/gui/Blobs.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace fw::test {
@@ -35,15 +35,16 @@ protected:
     // erase its own, so transparent pixels show the window's green.
     Ref<Canvas> MakeCanvas(const Ref<Picture>& backdrop)
     {
-        WindowDesign green;
+        WindowDesign green = FixedWindow();
         green.hasBackColor = true;
         green.backColor = RGB(0, 0x80, 0);
-        m_window = MakeWindow(WindowBlob(green), [&](TestWindow& w) {
+        m_window = MakeWindow(green.Encode(), [&](TestWindow& w) {
             w.AddControl("Canvas1", w.New<Canvas>());
             const auto canvas = RuntimeCheckCast<Canvas>(w.ControlByName("Canvas1"));
             canvas->SetBackdrop(backdrop);
-            SetProperties(canvas, CanvasBlob(Design("Canvas1", [](ControlDesign& s) {
-                s.left = 10; s.top = 10; s.width = 8; s.height = 8; s.eraseBackground = false; })));
+            SetProperties(canvas, CanvasDesign{.place = {.name = "Canvas1", .left = 10, .top = 10, .width = 8, .height = 8},
+                                               .eraseBackground = false}
+                                      .Encode());
         });
         Settle();
         return RuntimeCheckCast<Canvas>(m_window->ControlByName("Canvas1"));

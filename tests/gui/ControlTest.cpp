@@ -10,13 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "framework/core/CanvasDesign.h"
 #include "framework/core/Delegate.h"
+#include "framework/core/LabelDesign.h"
+#include "framework/core/PushButtonDesign.h"
 #include "framework/gui/Canvas.h"
 #include "framework/gui/ControlEvents.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/WindowList.h"
-#include "tests/gui/Blobs.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace fw::test {
@@ -33,11 +35,16 @@ public:
         AddControl("PushButton2", New<PushButton>());
         const auto button = RuntimeCheckCast<PushButton>(ControlByName("PushButton2"));
         button->SetTextSize(12);
-        SetProperties(button, PushButtonBlob(Design("PushButton2", [&](ControlDesign& s) { s.left = 183; s.top = 111; s.width = 69; s.tabIndex = 0; s.text = "閉じる"; })));
+        SetProperties(button, PushButtonDesign{.place = {.name = "PushButton2", .left = 183, .top = 111, .width = 69, .height = 20},
+                                               .caption = "閉じる"}
+                                  .Encode());
         AddControl("StaticText4", New<Label>());
         const auto link = RuntimeCheckCast<Label>(ControlByName("StaticText4"));
         link->SetTextSize(12);
-        SetProperties(link, LabelBlob(Design("StaticText4", [&](ControlDesign& s) { s.top = 114; s.width = 151; s.tabIndex = 1; s.text = "https://example.org/"; s.textColor = RGB(0, 0, 255); })));
+        SetProperties(link, LabelDesign{.place = {.name = "StaticText4", .left = 20, .top = 114, .width = 151, .height = 20, .tabIndex = 1},
+                                        .text = "https://example.org/",
+                                        .textColor = RGB(0, 0, 255)}
+                                .Encode());
         const auto self = std::static_pointer_cast<LinkWindow>(shared_from_this());
         RuntimeAddEventHandler(button, ControlEvent::Action,
                                Delegate<void(Ref<PushButton>)>::Bind(self, &LinkWindow::PushButton2_Action, "( PushButton )", true));
@@ -73,7 +80,7 @@ public:
 Ref<LinkWindow> MakeLinkWindow()
 {
     auto window = New<LinkWindow>();
-    window->blob = WindowBlob({});
+    window->blob = FixedWindow().Encode();
     window->build = [](TestWindow& w) { static_cast<LinkWindow&>(w).Build(); };
     window->Constructor();
     return window;
@@ -91,11 +98,19 @@ QColor TextColourOf(const Ref<Label>& label)
 
 TEST_F(ControlTest, ALabelsBlobReachesItsWidget)
 {
-    const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
+    const auto window = MakeWindow(FixedWindow().Encode(), [](TestWindow& w) {
         w.AddControl("StaticText5", w.New<Label>());
         const auto label = RuntimeCheckCast<Label>(w.ControlByName("StaticText5"));
         label->SetTextSize(14);
-        SetProperties(label, LabelBlob(Design("StaticText5", [&](ControlDesign& s) { s.left = 105; s.top = 82; s.width = 160; s.height = 25; s.helpTag = "tip"; s.text = "サブバージョン不明"; s.textAlign = 1; s.textColor = RGB(0x12, 0x34, 0x56); s.bold = true; s.underline = true; })));
+        SetProperties(label, LabelDesign{.place = {.name = "StaticText5", .left = 105, .top = 82, .width = 160, .height = 25},
+                                         .text = "サブバージョン不明",
+                                         .textAlign = 1,
+                                         .textColor = RGB(0x12, 0x34, 0x56),
+                                         .helpTag = "tip",
+                                         .textFont = "Osaka",
+                                         .bold = true,
+                                         .underline = true}
+                                 .Encode());
     });
     Settle();
     const auto label = RuntimeCheckCast<Label>(window->ControlByName("StaticText5"));
@@ -119,13 +134,19 @@ TEST_F(ControlTest, ALabelsBlobReachesItsWidget)
 
 TEST_F(ControlTest, APushButtonsAndACanvassBlobsReachTheirWidgets)
 {
-    const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
+    const auto window = MakeWindow(FixedWindow().Encode(), [](TestWindow& w) {
         w.AddControl("PushButton1", w.New<PushButton>());
         SetProperties(w.ControlByName("PushButton1"),
-                      PushButtonBlob(Design("PushButton1", [&](ControlDesign& s) { s.left = 183; s.top = 111; s.width = 69; s.enabled = false; s.text = "Close"; s.isDefault = true; s.italic = true; })));
+                      PushButtonDesign{.place = {.name = "PushButton1", .left = 183, .top = 111, .width = 69, .height = 20},
+                                       .caption = "Close",
+                                       .isDefault = true,
+                                       .enabled = false,
+                                       .italic = true}
+                          .Encode());
         w.AddControl("Canvas1", w.New<Canvas>());
         SetProperties(w.ControlByName("Canvas1"),
-                      CanvasBlob(Design("Canvas1", [&](ControlDesign& s) { s.left = 34; s.top = 42; s.width = 64; s.height = 64; s.visible = false; })));
+                      CanvasDesign{.place = {.name = "Canvas1", .left = 34, .top = 42, .width = 64, .height = 64}, .visible = false}
+                          .Encode());
     });
     Settle();
     const auto button = RuntimeCheckCast<PushButton>(window->ControlByName("PushButton1"));
@@ -194,11 +215,14 @@ TEST_F(ControlTest, ClickingAButtonRaisesActionWithTheButtonAsSender)
 TEST_F(ControlTest, ReturnAndEscapePressTheDefaultAndCancelButtons)
 {
     std::vector<String> pressed;
-    const auto window = MakeWindow(WindowBlob({}), [&](TestWindow& w) {
+    const auto window = MakeWindow(FixedWindow().Encode(), [&](TestWindow& w) {
         for (const char* name : {"OK", "Cancel"}) {
             w.AddControl(name, w.New<PushButton>());
             const auto button = RuntimeCheckCast<PushButton>(w.ControlByName(name));
-            SetProperties(button, PushButtonBlob(Design(name, [&](ControlDesign& s) { s.isDefault = String(name) == "OK"; s.cancel = String(name) == "Cancel"; })));
+            SetProperties(button, PushButtonDesign{.place = {.name = name, .width = 80, .height = 20},
+                                                   .isDefault = String(name) == "OK",
+                                                   .cancel = String(name) == "Cancel"}
+                                      .Encode());
             RuntimeAddEventHandler(button, ControlEvent::Action,
                                    Delegate<void(Ref<PushButton>)>::Function(
                                        [&pressed](Ref<PushButton> sender) { pressed.push_back(sender->Name()); }, "( PushButton )"));
@@ -211,10 +235,12 @@ TEST_F(ControlTest, ReturnAndEscapePressTheDefaultAndCancelButtons)
 
 TEST_F(ControlTest, TabbingFollowsTabIndexNotCreationOrder)
 {
-    const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
+    const auto window = MakeWindow(FixedWindow().Encode(), [](TestWindow& w) {
         for (const auto& [name, tabIndex] : std::vector<std::pair<String, int>>{{"C", 2}, {"A", 0}, {"B", 1}}) {
             w.AddControl(name, w.New<PushButton>());
-            SetProperties(w.ControlByName(name), PushButtonBlob(Design(name, [&](ControlDesign& s) { s.tabIndex = tabIndex; s.text = name; })));
+            SetProperties(w.ControlByName(name),
+                          PushButtonDesign{.place = {.name = name, .width = 80, .height = 20, .tabIndex = tabIndex}, .caption = name}
+                              .Encode());
         }
     });
     window->NativeWindow()->activateWindow();

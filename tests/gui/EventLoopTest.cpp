@@ -15,7 +15,6 @@
 #include "framework/gui/Label.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/Runtime.h"
-#include "tests/gui/Blobs.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/TempDir.h"
 
@@ -70,7 +69,7 @@ TEST(EventLoop, AnExceptionFromAHandlerEndsTheLoopAndIsReportedOnce)
     testing::internal::CaptureStderr();
     const std::int32_t status = RunProgram([&] {
         CountMessageBoxes(watch);
-        const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
+        const auto window = MakeWindow(FixedWindow().Encode(), [](TestWindow& w) {
             w.AddControl("PushButton1", w.New<PushButton>());
             RuntimeAddEventHandler(RuntimeCheckCast<PushButton>(w.ControlByName("PushButton1")), ControlEvent::Action,
                                    Delegate<void(Ref<PushButton>)>::Function(
@@ -225,7 +224,7 @@ TEST(EventLoop, AWindowClosedWhileItsLabelsHandlerYieldsIsNotTouchedAfterwards)
 {
     bool widgetWentDuringHandler = false;
     const std::int32_t status = RunProgram([&] {
-        const Ref<TestWindow> window = MakeWindow(WindowBlob({}), [&](TestWindow& w) {
+        const Ref<TestWindow> window = MakeWindow(FixedWindow().Encode(), [&](TestWindow& w) {
             w.AddControl("StaticText1", w.New<Label>());
             RuntimeAddEventHandler(RuntimeCheckCast<Label>(w.ControlByName("StaticText1")), ControlEvent::MouseDown,
                 Delegate<bool(Ref<Label>, std::int32_t, std::int32_t)>::Function(
@@ -255,7 +254,7 @@ TEST(EventLoop, ClosingTheLastWindowDoesNotEndTheRun)
 {
     bool stillRunning = false;
     const std::int32_t status = RunProgram([&] {
-        const Ref<TestWindow> window = MakeWindow(WindowBlob({}));
+        const Ref<TestWindow> window = MakeWindow(FixedWindow().Encode());
         // As the close box does it.
         QTimer::singleShot(10, [native = window->NativeWindow()] { native->close(); });
         QTimer::singleShot(150, [&] {

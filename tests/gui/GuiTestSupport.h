@@ -9,6 +9,7 @@
 
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/MassPropertySetter.h"
+#include "framework/core/WindowDesign.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Window.h"
 
@@ -98,6 +99,16 @@ inline Ref<TestWindow> MakeWindow(const String& blob, std::function<void(TestWin
     window->build = std::move(build);
     window->Constructor();
     return window;
+}
+
+// The window the tests build on: 280 by 150 and fixed at that size.
+inline WindowDesign FixedWindow()
+{
+    WindowDesign design;
+    design.width = design.minWidth = design.maxWidth = 280;
+    design.height = design.minHeight = design.maxHeight = 150;
+    design.resizeable = design.liveResize = design.maximizeButton = design.minimizeButton = false;
+    return design;
 }
 
 // Lets Qt lay out and deliver what is pending.

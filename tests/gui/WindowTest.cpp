@@ -7,12 +7,14 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "framework/core/CanvasDesign.h"
+#include "framework/core/LabelDesign.h"
 #include "framework/core/PropertyBlobReader.h"
+#include "framework/core/PushButtonDesign.h"
 #include "framework/gui/Canvas.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/WindowList.h"
-#include "tests/gui/Blobs.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace fw::test {
@@ -27,20 +29,22 @@ TEST_F(WindowTest, EveryClassBlobParsesToItsEntryListEndingAtTheLastByte)
         String blob;
         std::size_t entries;
     };
-    const ControlDesign control = Design("StaticText1", [](ControlDesign& s) { s.text = "閉じる"; });
-    for (const Case& c : {Case{Window::Lookup(), WindowBlob({}), 21}, Case{PushButton::Lookup(), PushButtonBlob(control), 26},
-                          Case{Label::Lookup(), LabelBlob(control), 29}, Case{Canvas::Lookup(), CanvasBlob(control), 23}}) {
+    const ControlPlacement place{.name = "StaticText1"};
+    for (const Case& c : {Case{Window::Lookup(), FixedWindow().Encode(), 21},
+                          Case{PushButton::Lookup(), PushButtonDesign{.place = place, .caption = "閉じる"}.Encode(), 26},
+                          Case{Label::Lookup(), LabelDesign{.place = place, .text = "閉じる"}.Encode(), 29},
+                          Case{Canvas::Lookup(), CanvasDesign{.place = place}.Encode(), 23}}) {
         const auto entries = ReadPropertyBlob(c.record, c.blob);
         EXPECT_EQ(entries.size(), c.entries) << c.record.name;
     }
-    EXPECT_EQ(WindowBlob({}).size(), 267u) << "the result window's blob is 267 bytes";
-    const auto entries = ReadPropertyBlob(Window::Lookup(), WindowBlob({}));
+    EXPECT_EQ(FixedWindow().Encode().size(), 267u) << "an untitled window's blob is 267 bytes";
+    const auto entries = ReadPropertyBlob(Window::Lookup(), FixedWindow().Encode());
     EXPECT_EQ(entries.back().property->name, "MacProcId");
 }
 
 TEST_F(WindowTest, ADocumentWindowHasTheSizeFlagsAndTitleItsBlobSays)
 {
-    const auto window = MakeWindow(WindowBlob({}));
+    const auto window = MakeWindow(FixedWindow().Encode());
     Settle();
     QMainWindow* native = window->NativeWindow();
     ASSERT_NE(native, nullptr);
@@ -61,7 +65,7 @@ TEST_F(WindowTest, ADocumentWindowHasTheSizeFlagsAndTitleItsBlobSays)
 
 TEST_F(WindowTest, ADialogStyleWindowIsCentredOnTheScreenWithItsOwnBackground)
 {
-    WindowDesign about;
+    WindowDesign about = FixedWindow();
     about.placement = 2;
     about.frame = 2;
     about.width = about.minWidth = about.maxWidth = 300;
@@ -70,7 +74,7 @@ TEST_F(WindowTest, ADialogStyleWindowIsCentredOnTheScreenWithItsOwnBackground)
     about.backColor = RGB(255, 255, 255);
     about.title = "Karvelio";
     about.resizeable = about.maximizeButton = about.minimizeButton = true;
-    const auto window = MakeWindow(WindowBlob(about));
+    const auto window = MakeWindow(about.Encode());
     Settle();
     QMainWindow* native = window->NativeWindow();
     EXPECT_EQ(native->windowType(), Qt::Dialog);
@@ -89,10 +93,10 @@ TEST_F(WindowTest, ADialogStyleWindowIsCentredOnTheScreenWithItsOwnBackground)
 TEST_F(WindowTest, AMenuBarViewSitsAboveTheContentAndFollowsMenuBarVisible)
 {
     for (const bool menuBarVisible : {true, false}) {
-        WindowDesign design;
+        WindowDesign design = FixedWindow();
         design.visible = false;
         design.menuBarVisible = menuBarVisible;
-        const auto window = MakeWindow(WindowBlob(design));
+        const auto window = MakeWindow(design.Encode());
         auto* view = new QMenuBar;
         view->addMenu("File");
         window->InstallMenuBarView(view);
@@ -113,9 +117,9 @@ TEST_F(WindowTest, TheMenusCodeHearsOfMenuBarsAndOfTheWindowList)
     std::vector<String> heard;
     Window::SetMenuBarChangedHook([&](Window& window) { heard.push_back("menu bar of " + window.Title()); });
     WindowList::SetChangedHook([&] { heard.push_back("list of " + std::to_string(WindowCount())); });
-    WindowDesign design;
+    WindowDesign design = FixedWindow();
     design.title = "w";
-    const auto window = MakeWindow(WindowBlob(design), [](TestWindow& w) { w.SetMenuBar(nullptr); });
+    const auto window = MakeWindow(design.Encode(), [](TestWindow& w) { w.SetMenuBar(nullptr); });
     window->Close();
     Window::SetMenuBarChangedHook({});
     WindowList::SetChangedHook({});
@@ -124,14 +128,14 @@ TEST_F(WindowTest, TheMenusCodeHearsOfMenuBarsAndOfTheWindowList)
 
 TEST_F(WindowTest, ALimitedResizeableWindowKeepsItsLimits)
 {
-    WindowDesign design;
+    WindowDesign design = FixedWindow();
     design.resizeable = true;
     design.width = 400;
     design.minWidth = 200;
     design.maxWidth = 600;
     design.height = design.minHeight = 100;
     design.maxHeight = 500;
-    const auto window = MakeWindow(WindowBlob(design));
+    const auto window = MakeWindow(design.Encode());
     Settle();
     EXPECT_EQ(window->ContentWidget()->size(), QSize(400, 100));
     EXPECT_EQ(window->ContentWidget()->minimumSize(), QSize(200, 100));
@@ -140,10 +144,10 @@ TEST_F(WindowTest, ALimitedResizeableWindowKeepsItsLimits)
 
 TEST_F(WindowTest, BuildingRaisesLayoutCreateControlsThenOpenOnceShown)
 {
-    WindowDesign hidden;
+    WindowDesign hidden = FixedWindow();
     hidden.visible = false;
     std::size_t controlsAtOpen = 0;
-    const auto window = MakeWindow(WindowBlob(hidden), [&](TestWindow& w) {
+    const auto window = MakeWindow(hidden.Encode(), [&](TestWindow& w) {
         w.AddControl("StaticText1", w.New<Label>());
     });
     EXPECT_EQ(window->events, (std::vector<String>{"Layout", "CreateControls"}));
@@ -158,7 +162,7 @@ TEST_F(WindowTest, BuildingRaisesLayoutCreateControlsThenOpenOnceShown)
 
 TEST_F(WindowTest, ControlsAreMadeByTheWindowAndFoundByName)
 {
-    const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
+    const auto window = MakeWindow(FixedWindow().Encode(), [](TestWindow& w) {
         w.AddControl("PushButton2", w.New<PushButton>());
         w.AddControl("Canvas1", std::static_pointer_cast<Control>(w.New(Canvas::Lookup())));
     });
@@ -177,8 +181,8 @@ TEST_F(WindowTest, ControlsAreMadeByTheWindowAndFoundByName)
 
 TEST_F(WindowTest, WindowZeroIsTheFrontmostOpenWindow)
 {
-    const auto first = MakeWindow(WindowBlob({}));
-    const auto second = MakeWindow(WindowBlob({}));
+    const auto first = MakeWindow(FixedWindow().Encode());
+    const auto second = MakeWindow(FixedWindow().Encode());
     EXPECT_EQ(WindowCount(), 2);
     EXPECT_EQ(WindowAt(0), second);
     EXPECT_EQ(WindowAt(1), first);
@@ -195,7 +199,7 @@ TEST_F(WindowTest, WindowZeroIsTheFrontmostOpenWindow)
 
 TEST_F(WindowTest, ShowingAMinimisedWindowBringsItBack)
 {
-    const auto window = MakeWindow(WindowBlob({}));
+    const auto window = MakeWindow(FixedWindow().Encode());
     window->NativeWindow()->showMinimized();
     window->Show();
     EXPECT_FALSE(window->NativeWindow()->isMinimized());
@@ -204,7 +208,7 @@ TEST_F(WindowTest, ShowingAMinimisedWindowBringsItBack)
 
 TEST_F(WindowTest, TheCloseBoxClosesTheWindow)
 {
-    const auto window = MakeWindow(WindowBlob({}));
+    const auto window = MakeWindow(FixedWindow().Encode());
     window->NativeWindow()->close();
     EXPECT_TRUE(window->IsClosed());
     EXPECT_EQ(WindowCount(), 0);
@@ -214,7 +218,7 @@ TEST_F(WindowTest, TheCloseBoxClosesTheWindow)
 
 TEST_F(WindowTest, AnOpenWindowIsHeldByTheFrameworkUntilItCloses)
 {
-    WeakRef<TestWindow> watch = MakeWindow(WindowBlob({}));
+    WeakRef<TestWindow> watch = MakeWindow(FixedWindow().Encode());
     EXPECT_FALSE(watch.expired());
     watch.lock()->Close();
     EXPECT_TRUE(watch.expired());
@@ -268,7 +272,7 @@ TEST_F(WindowTest, ImplicitInstancesAnswerToBothNamesAndAreForgottenOnClose)
 TEST_F(WindowTest, AWindowThatFailsToBuildIsClosedAndTheErrorPasses)
 {
     Ref<TestWindow> window = New<TestWindow>();
-    window->blob = WindowBlob({}) + "Bogus ";
+    window->blob = FixedWindow().Encode() + "Bogus ";
     EXPECT_THROW(window->Constructor(), RuntimeException);
     EXPECT_TRUE(window->IsClosed());
     EXPECT_EQ(WindowCount(), 0);
@@ -276,12 +280,12 @@ TEST_F(WindowTest, AWindowThatFailsToBuildIsClosedAndTheErrorPasses)
 
 TEST_F(WindowTest, SettingsMadeBeforeTheBlobSurviveIt)
 {
-    const auto window = MakeWindow(WindowBlob({}), [](TestWindow& w) {
+    const auto window = MakeWindow(FixedWindow().Encode(), [](TestWindow& w) {
         w.AddControl("StaticText1", w.New<Label>());
         const auto label = RuntimeCheckCast<Label>(w.ControlByName("StaticText1"));
         label->SetTextSize(10);
         label->SetTextUnit(FontUnits::Default);
-        SetProperties(label, LabelBlob(Design("StaticText1", [&](ControlDesign& s) { s.text = "Karvelio"; })));
+        SetProperties(label, LabelDesign{.place = {.name = "StaticText1"}, .text = "Karvelio"}.Encode());
     });
     const auto label = RuntimeCheckCast<Label>(window->ControlByName("StaticText1"));
     EXPECT_EQ(label->TextSize(), 10.0F);

@@ -1,0 +1,132 @@
+// One table per class: the record built from it, the type information read
+// off the methods' own types, and the methods found again by name.
+
+#include <gtest/gtest.h>
+
+#include "framework/core/Delegate.h"
+#include "framework/core/FolderItem.h"
+#include "framework/core/MenuItem.h"
+#include "framework/core/Subclass.h"
+
+namespace fw {
+namespace {
+
+class Shelf : public Subclass<Shelf, Object> {
+public:
+    static ClassTable<Shelf> Table()
+    {
+        return {"Shelf.Shelf",
+                {kPublicScope},
+                {
+                    Method("Open", &Shelf::Open).Handles("Open"),
+                    Method("_Fill0", &Shelf::Fill).Hidden(),
+                    Method("Top", &Shelf::Top),
+                    Method("Take", &Shelf::Take),
+                    Method("Drop", &Shelf::Drop),
+                }};
+    }
+
+    virtual void Open() { log.push_back("Shelf.Open"); }
+    virtual void Fill() {}
+    virtual Ref<MenuItem> Top() const { return nullptr; }
+    virtual bool Take(Ref<MenuItem>, std::int32_t, std::int32_t) { return true; }
+    virtual void Drop(Ref<FolderItem>) {}
+
+    std::vector<String> log;
+};
+
+// Inherits the parent's table unchanged but is a class of its own.
+class Cupboard : public Subclass<Cupboard, Shelf> {
+public:
+    static ClassTable<Cupboard> Table() { return {"Cupboard", {}, {}}; }
+    void Open() override { log.push_back("Cupboard.Open"); }
+};
+
+TEST(ClassTable, BuildsTheRecordFromTheMethodsOwnTypes)
+{
+    const ClassRecord& record = Shelf::Lookup();
+    EXPECT_EQ(record.name, "Shelf.Shelf");
+    EXPECT_EQ(record.super, &Object::Lookup());
+    EXPECT_EQ(record.attributes, std::vector<ClassAttribute>{kPublicScope});
+    struct Expected {
+        const char* name;
+        const char* signature;
+        const char* parameterList;
+    };
+    const Expected expected[] = {
+        {"Open", "%%", "(  )"},
+        {"_Fill0", "%%", "(  )"},
+        {"Top", "%o<MenuItem>%", "(  ) as MenuItem"},
+        {"Take", "%b%o<MenuItem>i4i4", "( MenuItem, Int32, Int32 ) as Boolean"},
+        {"Drop", "%%o<FolderItem>", "( FolderItem )"},
+    };
+    ASSERT_EQ(record.operations.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(record.operations[i].name, expected[i].name);
+        EXPECT_EQ(record.operations[i].signature, expected[i].signature) << expected[i].name;
+        EXPECT_EQ(Shelf::Methods().Methods()[i].parameterList, expected[i].parameterList) << expected[i].name;
+    }
+    EXPECT_EQ(record.operations[1].attributes, (std::vector<ClassAttribute>{kPublicScope, kHidden}));
+    ASSERT_EQ(record.events.size(), 1u);
+    EXPECT_EQ(record.events[0].event, "Open");
+    EXPECT_EQ(record.events[0].handler, "Open");
+}
+
+TEST(ClassTable, EachClassGetsItsOwnRecordAndIsMadeAsItself)
+{
+    EXPECT_EQ(Cupboard::Lookup().super, &Shelf::Lookup());
+    EXPECT_EQ(Cupboard::Lookup().VirtualTable().size(), 5u);
+    const Ref<Object> made = RuntimeNewObject(Cupboard::Lookup());
+    EXPECT_EQ(&made->Class(), &Cupboard::Lookup());
+    EXPECT_TRUE(RuntimeCheckCast<Shelf>(made));
+    EXPECT_FALSE(RuntimeCheckCast<Cupboard>(RuntimeNewObject(Shelf::Lookup())));
+}
+
+TEST(ClassTable, AMethodFoundByNameRunsTheObjectsOwnOverride)
+{
+    const auto cupboard = New<Cupboard>();
+    const Ref<Shelf> shelf = cupboard;
+    const auto open = Shelf::Methods().Find<void (Shelf::*)()>("Open");
+    BindMethod(shelf, open, Hold::Weak)();
+    EXPECT_EQ(cupboard->log, std::vector<String>{"Cupboard.Open"});
+    EXPECT_EQ(BindMethod(shelf, &Shelf::Take, Hold::Weak).ParameterList(), "( MenuItem, Int32, Int32 ) as Boolean");
+}
+
+TEST(ClassTable, AMissingMethodOrOneOfAnotherFormIsNamed)
+{
+    const auto message = [](const auto& find) {
+        try {
+            find();
+        } catch (const RuntimeException& e) {
+            return e.Message();
+        }
+        return String("nothing raised");
+    };
+    EXPECT_EQ(message([] { Shelf::Methods().Find<void (Shelf::*)()>("Close"); }), "class Shelf.Shelf has no method Close");
+    EXPECT_EQ(message([] { Shelf::Methods().Find<void (Shelf::*)(Ref<MenuItem>)>("Drop"); }),
+              "method Drop of class Shelf.Shelf takes ( FolderItem ), not ( MenuItem )");
+}
+
+// A hand-made record whose factory makes the parent class: caught when the
+// object is made, not later by a cast that quietly gives nil.
+class Stray : public Shelf {
+public:
+    static const ClassRecord& Lookup()
+    {
+        return RegisterClass("Stray", [] {
+            ClassRecord record;
+            record.name = "Stray";
+            record.super = &Shelf::Lookup();
+            record.factory = FactoryOf<Shelf>();
+            return record;
+        });
+    }
+};
+
+TEST(ClassTable, AFactoryThatMakesAnotherClassIsRefused)
+{
+    EXPECT_THROW(RuntimeNewObject(Stray::Lookup()), RuntimeException);
+}
+
+} // namespace
+} // namespace fw
