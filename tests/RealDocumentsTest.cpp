@@ -7,49 +7,18 @@
 #include <cstdio>
 #include <optional>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "analysis/UpdateRecorder.h"
 #include "analysis/VersionAnalysis.h"
+#include "tests/support/Manifest.h"
 
 namespace karvelio {
 namespace {
 
-const std::filesystem::path kTestData = KARVELIO_TESTDATA_DIR;
+using testing::ManifestRow;
+using testing::ReadManifest;
 
-struct ManifestRow {
-    std::string file;
-    std::string release;
-    std::string edition;    // "(empty)" for the empty text
-    std::string subVersion; // "(untouched…" when the analysis leaves it alone
-    std::string note;
-};
-
-std::vector<std::string> SplitTabs(const std::string& line)
-{
-    std::vector<std::string> cells;
-    std::stringstream in(line);
-    for (std::string cell; std::getline(in, cell, '\t');) {
-        cells.push_back(cell);
-    }
-    return cells;
-}
-
-std::vector<ManifestRow> ReadManifest()
-{
-    std::ifstream in(kTestData / "MANIFEST.tsv");
-    std::vector<ManifestRow> rows;
-    std::string line;
-    std::getline(in, line); // column titles
-    while (std::getline(in, line)) {
-        const auto cells = SplitTabs(line);
-        if (cells.size() >= 9) {
-            rows.push_back({ cells[0], cells[5], cells[6], cells[7], cells[8] });
-        }
-    }
-    return rows;
-}
+const std::filesystem::path& kTestData = testing::TestDataFolder();
 
 // The last value a kind of update left, or nullopt when none was made.
 std::optional<std::string> Last(const std::vector<std::string>& lines, const std::string& kind)
@@ -114,8 +83,8 @@ TEST(RealDocuments, EachShowsWhatTheManifestSays)
         const auto& lines = recorder.Lines();
 
         EXPECT_EQ(Last(lines, "name"), row.release);
-        EXPECT_EQ(Last(lines, "edition"), row.edition == "(empty)" ? "" : row.edition);
-        if (row.subVersion.rfind("(untouched", 0) == 0) {
+        EXPECT_EQ(Last(lines, "edition"), row.EditionShown());
+        if (row.SubVersionUntouched()) {
             EXPECT_EQ(Last(lines, "subversion"), std::nullopt);
             EXPECT_EQ(summary.chunksRead, 0);
         } else {

@@ -33,8 +33,7 @@ void MakeControl(W& window, const Design& design, BeforeBlob beforeBlob, std::in
         Deref(control, "new control").Constructor();
         window.AddControl(name, control);
     }
-    const auto again = [&] { return Deref(window.template ControlAs<C>(name), ("control " + name).c_str()); };
-    beforeBlob(again());
+    beforeBlob(Deref(window.template ControlAs<C>(name), ("control " + name).c_str()));
     SetProperties(window.ControlByName(name), design.Encode());
     const Ref<W> self = std::static_pointer_cast<W>(window.shared_from_this());
     for (const EventHookup& hookup : hookups) {

@@ -1,0 +1,39 @@
+#include "app/Class1.h"
+
+#include "analysis/VersionAnalysis.h"
+#include "app/ResultWindowTargets.h"
+#include "framework/core/ByteStrings.h"
+#include "framework/gui/Runtime.h"
+#include "framework/gui/Services.h"
+#include "windows/Window1.h"
+
+namespace karvelio {
+
+fw::ClassTable<Class1> Class1::Table()
+{
+    return {"Class1",
+            {},
+            {
+                fw::Method("VersionCheck", &Class1::VersionCheck),
+            }};
+}
+
+// The one handler of the program's own: a document that cannot be read (or
+// any other run-time error) ends the run with a message. The window stays as
+// far as it was filled. The framework's quit unwinding is no RuntimeException
+// and passes, as does any other exception.
+void Class1::VersionCheck(fw::Ref<fw::FolderItem> item)
+{
+    try {
+        const fw::Ref<Window1> window = fw::RuntimeCheckCast<Window1>(fw::RuntimeNewObject(Window1::Lookup()));
+        fw::Deref(window, "new result window").Constructor();
+        window->SetTitle(fw::Deref(item, "document").Name());
+        ResultWindowTargets targets(*window);
+        AnalyseDocumentVersion(*item, targets);
+    } catch (const fw::RuntimeException&) {
+        fw::MsgBox("エラーが起こりましたので" + fw::EndOfLine() + "終了します");
+        fw::Quit(0);
+    }
+}
+
+} // namespace karvelio
