@@ -1,10 +1,13 @@
 # Installs the packaging component into a scratch prefix and checks that the
 # desktop would open ".indd" files with Karvelio: the MIME type the XML
-# declares is the one the .desktop entry claims, and (where
+# declares is the one the .desktop entry claims, the entry's icon is installed
+# in the hicolor theme at the sizes its folders name, and (where
 # update-mime-database is installed) the compiled database maps *.indd to it
 # and, where gio is installed too, knows a document by its first bytes alone.
 #
 # cmake -DBUILD_DIR=... -DPREFIX=... [-DUPDATE_MIME_DATABASE=...] [-DGIO=...] -P PackagingCheck.cmake
+
+cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(
@@ -40,6 +43,28 @@ endif()
 if(NOT entry MATCHES "\nExec=karvelio %F\n")
   message(FATAL_ERROR "${desktop}: Exec is not \"karvelio %F\"")
 endif()
+
+if(NOT entry MATCHES "\nIcon=karvelio\n")
+  message(FATAL_ERROR "${desktop}: Icon is not \"karvelio\"")
+endif()
+
+# 48x48 is the size a hicolor icon must come in at least.
+set(hicolor "${PREFIX}/share/icons/hicolor")
+file(GLOB icons RELATIVE "${hicolor}" "${hicolor}/*/apps/karvelio.png")
+if(NOT "48x48/apps/karvelio.png" IN_LIST icons)
+  message(FATAL_ERROR "no 48x48 icon among the installed ones: ${icons}")
+endif()
+foreach(icon IN LISTS icons)
+  # A PNG's width and height are the two 32-bit numbers after its header.
+  file(READ "${hicolor}/${icon}" header OFFSET 16 LIMIT 8 HEX)
+  string(SUBSTRING "${header}" 0 8 width)
+  string(SUBSTRING "${header}" 8 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  if(NOT icon STREQUAL "${width}x${height}/apps/karvelio.png")
+    message(FATAL_ERROR "${hicolor}/${icon} is ${width} by ${height} pixels")
+  endif()
+endforeach()
 
 if(UPDATE_MIME_DATABASE)
   # With the prefix on the search path it has no reason to print anything
