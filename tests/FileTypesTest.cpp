@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,20 @@ TEST(FileTypes, ASecondInitializeReplacesTheDeclaration)
                                                    "declare indd InDn ???? .indd"}));
     FileTypes::ExitIndd();
     EXPECT_TRUE(fw::RegisteredFileTypes().empty());
+}
+
+// An exit that skips shut-down (an early return, exit() from a library)
+// leaves pIndd to static destruction, which comes after the registry's own
+// statics would have gone; it must still find the registry to withdraw from.
+// Only the sanitizer build sees a withdrawal from freed memory and fails.
+TEST(FileTypesDeathTest, AnExitWithoutShutDownWithdrawsFromALiveRegistry)
+{
+    EXPECT_EXIT(
+        {
+            FileTypes::Initialize();
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 } // namespace

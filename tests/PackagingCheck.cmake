@@ -1,9 +1,13 @@
 # Installs the packaging component into a scratch prefix and checks that the
 # desktop would open ".indd" files with Karvelio: the MIME type the XML
-# declares is the one the .desktop entry claims, and (where
-# update-mime-database is installed) the compiled database maps *.indd to it.
+# declares is the one the .desktop entry claims, the entry's icon is installed
+# in the hicolor theme at the sizes its folders name, and (where
+# update-mime-database is installed) the compiled database maps *.indd to it
+# and, where gio is installed too, knows a document by its first bytes alone.
 #
-# cmake -DBUILD_DIR=... -DPREFIX=... [-DUPDATE_MIME_DATABASE=...] -P PackagingCheck.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... [-DUPDATE_MIME_DATABASE=...] [-DGIO=...] -P PackagingCheck.cmake
+
+cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(
@@ -40,6 +44,28 @@ if(NOT entry MATCHES "\nExec=karvelio %F\n")
   message(FATAL_ERROR "${desktop}: Exec is not \"karvelio %F\"")
 endif()
 
+if(NOT entry MATCHES "\nIcon=karvelio\n")
+  message(FATAL_ERROR "${desktop}: Icon is not \"karvelio\"")
+endif()
+
+# 48x48 is the size a hicolor icon must come in at least.
+set(hicolor "${PREFIX}/share/icons/hicolor")
+file(GLOB icons RELATIVE "${hicolor}" "${hicolor}/*/apps/karvelio.png")
+if(NOT "48x48/apps/karvelio.png" IN_LIST icons)
+  message(FATAL_ERROR "no 48x48 icon among the installed ones: ${icons}")
+endif()
+foreach(icon IN LISTS icons)
+  # A PNG's width and height are the two 32-bit numbers after its header.
+  file(READ "${hicolor}/${icon}" header OFFSET 16 LIMIT 8 HEX)
+  string(SUBSTRING "${header}" 0 8 width)
+  string(SUBSTRING "${header}" 8 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  if(NOT icon STREQUAL "${width}x${height}/apps/karvelio.png")
+    message(FATAL_ERROR "${hicolor}/${icon} is ${width} by ${height} pixels")
+  endif()
+endforeach()
+
 if(UPDATE_MIME_DATABASE)
   # With the prefix on the search path it has no reason to print anything
   # but complaints about the XML.
@@ -52,5 +78,21 @@ if(UPDATE_MIME_DATABASE)
   file(STRINGS "${PREFIX}/share/mime/globs2" globs REGEX ":${type}:\\*\\.indd$")
   if(globs STREQUAL "")
     message(FATAL_ERROR "the compiled MIME database does not map *.indd to ${type}")
+  endif()
+
+  if(GIO)
+    # The name has no extension, so only the signature can tell the type.
+    # The prefix's database is the only one gio sees, and GIO_USE_VFS keeps it
+    # from asking a desktop session's file services.
+    string(ASCII 6 6 237 245 216 29 70 229 189 49 239 231 254 116 183 29 signature)
+    set(document "${PREFIX}/document")
+    file(WRITE "${document}" "${signature}later pages")
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E env "XDG_DATA_DIRS=${PREFIX}/share"
+                            "XDG_DATA_HOME=${PREFIX}/no-user-data" GIO_USE_VFS=local
+                            "${GIO}" info --attributes=standard::content-type "${document}"
+                    OUTPUT_VARIABLE info RESULT_VARIABLE result)
+    if(NOT result EQUAL 0 OR NOT info MATCHES "standard::content-type: ${type_pattern}\n")
+      message(FATAL_ERROR "a document without its extension is not taken for ${type}:\n${info}")
+    endif()
   endif()
 endif()

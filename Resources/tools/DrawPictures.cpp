@@ -1,11 +1,15 @@
 // Draws the program's eight pictures and writes them as PICT files into the
 // folder named on the command line: seven 64 by 64 release badges and the
-// maker's 170 by 65 logo. The build runs it on Qt's offscreen platform.
+// maker's 170 by 65 logo. With --icons it draws the application icon instead,
+// the logo's mark alone, as one PNG per size. The build runs it on Qt's
+// offscreen platform.
 //
 // The badges are shown with white as transparent, so they keep a pure white
 // surround and draw their labels in a white that is not quite pure.
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -85,17 +89,29 @@ QImage DrawBadge(const Badge& badge)
     return image;
 }
 
+const QColor kIndigo(0x3B, 0x3F, 0xA8);
+
+// The maker's mark, an indigo square with a "b", designed 48 units wide and
+// scaled to the square given, so the logo and every icon size show one mark.
+void DrawMark(QPainter& painter, const QRectF& square)
+{
+    painter.save();
+    painter.translate(square.topLeft());
+    painter.scale(square.width() / 48, square.height() / 48);
+    FillRoundedSquare(painter, QRectF(0, 0, 48, 48), 10, kIndigo);
+    painter.setFont(BoldFont(34));
+    painter.setPen(kLabelWhite);
+    painter.drawText(QRectF(-0.5, -2.5, 48, 48), Qt::AlignCenter, QStringLiteral("b"));
+    painter.restore();
+}
+
 QImage DrawLogo()
 {
     QImage image = WhiteImage(170, 65);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QColor indigo(0x3B, 0x3F, 0xA8);
-    FillRoundedSquare(painter, QRectF(8.5, 8.5, 48, 48), 10, indigo);
-    painter.setFont(BoldFont(34));
-    painter.setPen(kLabelWhite);
-    painter.drawText(QRectF(8, 6, 48, 48), Qt::AlignCenter, QStringLiteral("b"));
+    DrawMark(painter, QRectF(8.5, 8.5, 48, 48));
     painter.setFont(BoldFont(25));
     painter.setPen(QColor(0x2B, 0x2E, 0x3A));
     painter.drawText(QRectF(65, 6, 102, 36), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("brelom"));
@@ -103,7 +119,7 @@ QImage DrawLogo()
     small.setBold(false);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     painter.setFont(small);
-    painter.setPen(indigo);
+    painter.setPen(kIndigo);
     painter.drawText(QRectF(65, 38, 104, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SOFTWARE"));
     return image;
 }
@@ -122,22 +138,57 @@ bool Write(const std::filesystem::path& folder, const std::string& name, const Q
     return true;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Icons sit on any background, so the mark's surround is transparent; the
+// margin keeps it from looking larger than its neighbours in a launcher.
+QImage DrawIcon(int size)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw-pictures FOLDER\n");
-        return 2;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const qreal margin = size / 16.0;
+    DrawMark(painter, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
+    return image;
+}
+
+bool WriteIcons(const std::filesystem::path& folder, char** sizes, int count)
+{
+    bool ok = true;
+    for (int i = 0; i < count; ++i) {
+        const int size = std::atoi(sizes[i]);
+        const std::filesystem::path path = folder / ("karvelio-" + std::to_string(size) + ".png");
+        if (size < 16 || size > 1024 || !DrawIcon(size).save(QString::fromStdString(path.string()), "PNG")) {
+            std::fprintf(stderr, "draw-pictures: cannot write a %s pixel icon to %s\n", sizes[i], path.c_str());
+            ok = false;
+        }
     }
-    QGuiApplication application(argc, argv);
-    const std::filesystem::path folder = argv[1];
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    return ok;
+}
+
+bool WritePictures(const std::filesystem::path& folder)
+{
     bool ok = true;
     for (const Badge& badge : kBadges) {
         ok = Write(folder, badge.file, DrawBadge(badge)) && ok;
     }
-    ok = Write(folder, "brelom", DrawLogo()) && ok;
+    return Write(folder, "brelom", DrawLogo()) && ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool icons = argc >= 3 && std::strcmp(argv[1], "--icons") == 0;
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: draw-pictures FOLDER\n"
+                             "       draw-pictures --icons FOLDER SIZE...\n");
+        return 2;
+    }
+    QGuiApplication application(argc, argv);
+    const std::filesystem::path folder = argv[icons ? 2 : 1];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    const bool ok = icons ? WriteIcons(folder, argv + 3, argc - 3) : WritePictures(folder);
     return ok ? 0 : 1;
 }

@@ -7,10 +7,25 @@ namespace fw {
 
 namespace {
 
+struct Registry {
+    std::vector<RegisteredFileType> types;
+    FileTypeRegistryObserver observer;
+};
+
+// A file type withdraws itself when destroyed, and the program keeps its
+// types at namespace scope, where they outlive any function-local static;
+// an exit that skips shut-down would withdraw them from a destroyed
+// registry. So the registry is never destroyed; the pointer keeps it
+// reachable, which LeakSanitizer counts as not leaked.
+Registry& TheRegistry()
+{
+    static Registry* const registry = new Registry;
+    return *registry;
+}
+
 std::vector<RegisteredFileType>& Types()
 {
-    static std::vector<RegisteredFileType> types;
-    return types;
+    return TheRegistry().types;
 }
 
 std::vector<String> Split(std::string_view text, char separator)
@@ -27,8 +42,7 @@ std::vector<String> Split(std::string_view text, char separator)
 
 FileTypeRegistryObserver& Observer()
 {
-    static FileTypeRegistryObserver observer;
-    return observer;
+    return TheRegistry().observer;
 }
 
 void Tell(bool declared, const RegisteredFileType& type)
