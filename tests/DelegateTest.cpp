@@ -22,17 +22,19 @@ public:
     bool Answer() override { return true; }
 };
 
+// Each delegate is the target's last holder: only the strong one keeps it.
 TEST(Delegate, StrongTargetIsKeptAliveWeakTargetIsNot)
 {
-    auto target = New<Target>();
-    const WeakRef<Target> watch = target;
-    const auto strong = Delegate<bool()>::Bind(target, &Target::Answer, "(  ) as Boolean", false);
-    const auto weak = Delegate<bool()>::Bind(target, &Target::Answer, "(  ) as Boolean", true);
-    EXPECT_FALSE(strong.IsWeak());
-    EXPECT_TRUE(weak.IsWeak());
-    target.reset();
-    EXPECT_FALSE(watch.expired());
-    EXPECT_NO_THROW(weak());
+    for (const bool weak : { false, true }) {
+        SCOPED_TRACE(weak ? "weak" : "strong");
+        auto target = New<Target>();
+        const WeakRef<Target> watch = target;
+        const auto delegate = Delegate<bool()>::Bind(target, &Target::Answer, "(  ) as Boolean", weak);
+        EXPECT_EQ(delegate.IsWeak(), weak);
+        target.reset();
+        EXPECT_EQ(watch.expired(), weak);
+        EXPECT_EQ(delegate.Target() == nullptr, weak);
+    }
 }
 
 TEST(Delegate, CallingAWeakDelegateWhoseTargetHasGoneRaisesNilObjectException)

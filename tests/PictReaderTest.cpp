@@ -9,12 +9,14 @@
 
 #include "framework/core/PackBits.h"
 #include "framework/core/PictReader.h"
+#include "tests/support/HeapCanary.h"
 #include "tests/support/PictBuilder.h"
 
 namespace {
 
 using fw::PictReader;
 using karvelio::testing::BitmapOpcode;
+using karvelio::testing::HeapCanary;
 using karvelio::testing::PictBuilder;
 using karvelio::testing::PictRect;
 
@@ -277,6 +279,73 @@ TEST(PictReader, IndicesMissingFromTheColourTableDrawBlack)
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Pixel(1, 1), 0xFF445566u);
     EXPECT_EQ(picture->Pixel(2, 1), kBlack);
+}
+
+// A table's own numbering may run past the 256 indices a pixel can hold;
+// such entries name no pixel, and storing them would write far past the
+// palette, where only the canary sees it.
+TEST(PictReader, ColourTableEntriesNumberedPast255AreIgnored)
+{
+    BitmapOpcode bitmap = Sample(0x90, 8, 4, 1);
+    bitmap.destination = bitmap.bounds;
+    bitmap.palette = { 0x112233, 0x445566, 0xABCDEF, 0xABCDEF, 0xABCDEF };
+    bitmap.entryValues = { 0, 1, 0x0100, 0x1234, 0xFFFF };
+    const std::vector<std::uint32_t> indices = { 0, 1, 0x34, 0xFF };
+    bitmap.pixel = [&indices](int x, int) { return indices[static_cast<std::size_t>(x)]; };
+    const std::string bytes = PictBuilder(2, { 0, 0, 1, 4 }).Bitmap(bitmap).Bytes();
+
+    const HeapCanary canary;
+    std::vector<std::uint32_t> row;
+    {
+        const auto picture = PictReader::Read(bytes);
+        ASSERT_NE(picture, nullptr);
+        for (int x = 0; x < 4; ++x) {
+            row.push_back(picture->Pixel(x, 0));
+        }
+    }
+    EXPECT_EQ(row, (std::vector<std::uint32_t> { 0xFF112233u, 0xFF445566u, kBlack, kBlack }));
+    EXPECT_EQ(canary.Overruns(), 0);
+}
+
+// Past the bitmap's bounds the source has no pixels: that part of the
+// destination is left as it was. The rows carry padding, so copying from
+// beyond the right edge would show the padding's colour.
+TEST(PictReader, ASourceReachingPastTheBoundsDrawsOnlyWhatLiesWithin)
+{
+    struct Case {
+        const char* name;
+        PictRect source;
+        int firstDrawn;
+    };
+    for (const Case& c : { Case { "PastTheRight", { 0, 0, 1, 8 }, 0 }, Case { "PastTheLeft", { 0, -4, 1, 4 }, 4 } }) {
+        SCOPED_TRACE(c.name);
+        BitmapOpcode bitmap = Sample(0x90, 8, 4, 1);
+        bitmap.rowBytes = 8;
+        bitmap.source = c.source;
+        bitmap.destination = { 0, 0, 1, 8 };
+        const auto picture = PictReader::Read(PictBuilder(2, { 0, 0, 1, 8 }).Bitmap(bitmap).Bytes());
+        ASSERT_NE(picture, nullptr);
+        for (int x = 0; x < 8; ++x) {
+            const int sourceX = x - c.firstDrawn;
+            const bool within = sourceX >= 0 && sourceX < 4;
+            EXPECT_EQ(picture->Pixel(x, 0), within ? ColourOf(bitmap, bitmap.pixel(sourceX, 0)) : kWhite) << x;
+        }
+    }
+}
+
+// Bit 14 of a pixel map's row bytes is a flag beside the pixel-map bit, not
+// part of the count.
+TEST(PictReader, TheFlagBitsOfRowBytesAreNotPartOfTheCount)
+{
+    for (const BitmapOpcode& bitmap : { Sample(0x90, 8, 21, 3), Sample(0x98, 8, 100, 3) }) {
+        SCOPED_TRACE(bitmap.opcode);
+        const PictRect frame = FrameAround(bitmap);
+        std::string bytes = PictBuilder(2, frame).Bitmap(bitmap).Bytes();
+        const std::size_t rowBytesAt = PictBuilder(2, frame).Unterminated().size() + 2; // after the opcode
+        ASSERT_EQ(bytes[rowBytesAt] & 0xC0, 0x80);
+        bytes[rowBytesAt] = static_cast<char>(bytes[rowBytesAt] | 0x40);
+        ExpectPixels(PictReader::Read(bytes), bitmap, frame);
+    }
 }
 
 TEST(PictReader, AnOpcodeOfUnknownSizeEndsThePictureWithWhatWasDrawn)

@@ -199,6 +199,21 @@ TEST_F(ApplicationMenusTest, AWindowShowingTheBarTakesThePlaceOfTheMenuWindow)
     EXPECT_TRUE(MenuWindowShown());
 }
 
+// No event has run since start-up, so no other update has run either: the
+// view must not wait for one before it shows what the update decides.
+TEST_F(ApplicationMenusTest, ANewViewShowsTheUpdatesStatesBeforeAnyEventIsProcessed)
+{
+    for (const Ref<MenuItem>& item : Menu::Shared()->Descendants()) {
+        item->Enable();
+    }
+    const auto window = MakeWindow("", [](TestWindow& w) { w.SetMenuBar(Menu::Shared()); });
+    const MenuBarView* view = ApplicationMenus::ViewOf(*window);
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(ActionOf(*view, "EditPaste").isEnabled()) << "not AutoEnable";
+    EXPECT_TRUE(ActionOf(*view, "FileQuit").isEnabled()) << "AutoEnable";
+    EXPECT_TRUE(ActionOf(*view, "hiraku").isEnabled()) << "enabled by EnableMenuItems";
+}
+
 TEST_F(ApplicationMenusTest, OnlyAWindowThatShowsItsBarCounts)
 {
     const auto hidden = WindowWithBar(false);

@@ -167,7 +167,8 @@ PictBuilder& PictBuilder::Bitmap(const BitmapOpcode& bitmap)
         Long(0).Word(bitmap.devicePalette ? 0x8000 : 0).Word(static_cast<unsigned>(bitmap.palette.size() - 1));
         for (std::size_t i = 0; i < bitmap.palette.size(); ++i) {
             const std::uint32_t rgb = bitmap.palette[i];
-            Word(bitmap.devicePalette ? 0 : static_cast<unsigned>(i));
+            const unsigned value = i < bitmap.entryValues.size() ? bitmap.entryValues[i] : static_cast<unsigned>(i);
+            Word(bitmap.devicePalette ? 0 : value);
             for (const int shift : { 16, 8, 0 }) {
                 Word(((rgb >> shift) & 0xFFu) * 0x101u);
             }

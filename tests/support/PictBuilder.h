@@ -31,6 +31,9 @@ struct BitmapOpcode {
     PictRect destination;
     std::optional<PictRect> region;
     std::vector<std::uint32_t> palette; // RGB by index, indexed pixel maps only
+    // The values the colour table gives its first entries; the rest number
+    // themselves. A device palette writes 0 for every entry.
+    std::vector<unsigned> entryValues;
     // Index (indexed), 15-bit RGB (16-bit) or 0xRRGGBB (32-bit) at a position
     // counted from the bounds' top-left corner.
     std::function<std::uint32_t(int x, int y)> pixel;
