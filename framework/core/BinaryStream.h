@@ -19,8 +19,11 @@ namespace fw {
 class BinaryStream : public Object {
 public:
     // Reads start small (a header costs no large read) and double while the
-    // reading goes on, up to a size at which a scan runs near the speed of a
-    // bare read() loop.
+    // reading goes on, up to 1 MiB, where a scan runs near the speed of a bare
+    // read() loop. A smaller size that keeps the buffer in the L2 cache saved
+    // nothing measurable where the file sits in 4 KiB pages, and where the
+    // kernel holds it in large pages (ext4 on recent kernels) each read() has a
+    // cost of its own: 128-256 KiB reads made the scan a fifth slower.
     static constexpr std::size_t kFirstFillSize = 16 * 1024;
     static constexpr std::size_t kBufferSize = 1024 * 1024;
 
