@@ -1,0 +1,235 @@
+// The about window on real widgets: its record and hook-ups, its one
+// instance, its version text and logo, its size, its links and its button.
+
+#include <QDesktopServices>
+#include <QEnterEvent>
+#include <QMainWindow>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <filesystem>
+
+#include "Resources/PictureAccessors.h"
+#include "app/Class1.h"
+#include "app/Menu.h"
+#include "framework/core/ApplicationBundle.h"
+#include "framework/gui/WindowList.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/UrlRecorder.h"
+#include "tests/support/TempDir.h"
+#include "windows/MakerAddresses.h"
+#include "windows/Window1.h"
+#include "windows/Window2.h"
+
+namespace karvelio {
+namespace {
+
+using fw::Ref;
+using fw::String;
+
+const fw::Color kRed{255, 0, 0};
+const fw::Color kBlue{0, 0, 255};
+// The build's own version, handed to the tests by the build.
+const String kVersionText = String("Ver. ") + KARVELIO_EXPECTED_VERSION;
+
+class AboutWindowTest : public fw::test::GuiTest {
+protected:
+    void SetUp() override
+    {
+        fw::test::GuiTest::SetUp();
+        fw::RuntimeRegisterAppObject(fw::New<Class1>());
+    }
+
+    void TearDown() override
+    {
+        fw::test::GuiTest::TearDown();
+        Menu::ExitImplicitInstance(); // a result window brought up the shared bar
+    }
+
+    static Ref<Window1> NewResultWindow()
+    {
+        const auto window = fw::RuntimeCheckCast<Window1>(fw::RuntimeNewObject(Window1::Lookup()));
+        window->Constructor();
+        return window;
+    }
+
+    static void Hover(const Ref<fw::Label>& link)
+    {
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(link->Widget(), &enter);
+    }
+};
+
+TEST_F(AboutWindowTest, ItsRecordAndHookupsAreTheDocumentedOnes)
+{
+    const fw::ClassRecord& record = Window2::Lookup();
+    EXPECT_EQ(record.name, "Window2.Window2");
+    EXPECT_EQ(record.attributes, std::vector<fw::ClassAttribute>{fw::kPublicScope});
+    const std::vector<std::pair<String, String>> operations = {
+        {"Layout", "%%"}, {"CreateControls", "%%"}, {"_CreateControls0", "%%"},
+        {"PushButton1", "%o<PushButton>%"}, {"StaticText1", "%o<Label>%"}, {"Canvas1", "%o<Canvas>%"},
+        {"StaticText2", "%o<Label>%"}, {"StaticText3", "%o<Label>%"}, {"StaticText5", "%o<Label>%"},
+        {"PushButton1_Action", "%%o<PushButton>"}, {"StaticText1_MouseExit", "%%o<Label>"},
+        {"StaticText1_MouseEnter", "%%o<Label>"}, {"StaticText1_MouseDown", "%b%o<Label>i4i4"},
+        {"StaticText1_MouseUp", "%%o<Label>i4i4"}, {"StaticText2_MouseUp", "%%o<Label>i4i4"},
+        {"StaticText2_MouseExit", "%%o<Label>"}, {"StaticText2_MouseEnter", "%%o<Label>"},
+        {"StaticText2_MouseDown", "%b%o<Label>i4i4"}, {"Event_Open", "%%"},
+    };
+    ASSERT_EQ(record.operations.size(), operations.size());
+    for (std::size_t i = 0; i < operations.size(); ++i) {
+        const fw::OperationInfo& operation = record.operations[i];
+        EXPECT_EQ(std::make_pair(operation.name, operation.signature), operations[i]);
+        std::vector<fw::ClassAttribute> attributes{fw::kPublicScope};
+        if (operation.name == "_CreateControls0") {
+            attributes.push_back(fw::kHidden);
+        }
+        EXPECT_EQ(operation.attributes, attributes) << operation.name;
+    }
+    std::vector<String> events;
+    for (const auto& entry : record.events) {
+        events.push_back(entry.event + "/" + entry.handler);
+    }
+    EXPECT_EQ(events, (std::vector<String>{"Layout/Layout", "CreateControls/CreateControls", "Open/Event_Open"}));
+
+    const auto window = Window2::Instance();
+    const std::pair<std::int32_t, const char*> linkEvents[] = {
+        {5, "( Label )"}, {4, "( Label )"}, {16, "( Label, Int32, Int32 ) as Boolean"}, {18, "( Label, Int32, Int32 )"}};
+    for (const auto& link : {window->StaticText1(), window->StaticText2()}) {
+        for (const auto& [event, parameterList] : linkEvents) {
+            const fw::HandlerInfo* info = link->EventHandlerInfo(event);
+            ASSERT_NE(info, nullptr) << link->Name() << " " << event;
+            EXPECT_EQ(info->parameterList, parameterList);
+            EXPECT_TRUE(info->weak);
+        }
+    }
+    const Ref<fw::Control> withoutHandlers[] = {window->Canvas1(), window->StaticText3(), window->StaticText5()};
+    for (const Ref<fw::Control>& control : withoutHandlers) {
+        EXPECT_EQ(control->EventHandlerInfo(fw::ControlEvent::MouseUp), nullptr) << control->Name();
+    }
+    ASSERT_NE(window->PushButton1()->EventHandlerInfo(15), nullptr);
+    EXPECT_EQ(window->PushButton1()->EventHandlerInfo(15)->parameterList, "( PushButton )");
+}
+
+TEST_F(AboutWindowTest, OpeningWritesTheVersionAndShowsTheLogoButNeedsTheApplication)
+{
+    const auto window = Window2::Instance();
+    EXPECT_EQ(window->StaticText5()->Text(), kVersionText);
+    ASSERT_NE(brelom(), nullptr) << "the build draws the logo into its Resources folder";
+    EXPECT_EQ(window->Canvas1()->Backdrop(), brelom());
+    window->Close();
+    fw::RuntimeRegisterAppObject(nullptr);
+    EXPECT_THROW(Window2::Instance(), fw::NilObjectException);
+    EXPECT_EQ(fw::WindowCount(), 0) << "a window that failed to open is not kept";
+}
+
+TEST_F(AboutWindowTest, AskingTwiceGivesOneWindowInFrontAndCloseClosesOnlyIt)
+{
+    const auto about = Window2::Instance();
+    const auto result = NewResultWindow();
+    const auto again = Window2::Instance();
+    again->Show();
+    EXPECT_EQ(again, about);
+    EXPECT_EQ(fw::WindowCount(), 2);
+    EXPECT_EQ(fw::WindowAt(0), about);
+    result->Show();
+    about->PushButton1()->Push();
+    EXPECT_TRUE(about->IsClosed());
+    EXPECT_EQ(fw::WindowAt(0), result) << "the window in front stays open";
+    EXPECT_EQ(fw::WindowCount(), 1);
+}
+
+TEST_F(AboutWindowTest, AfterClosingTheNextRequestBuildsAFreshWindow)
+{
+    const std::pair<const char*, void (*)(Window2&)> closings[] = {
+        {"close box", [](Window2& w) { w.NativeWindow()->close(); }},
+        {"Close button", [](Window2& w) { w.PushButton1()->Push(); }},
+    };
+    for (const auto& [how, close] : closings) {
+        SCOPED_TRACE(how);
+        const auto old = Window2::Instance();
+        Hover(old->StaticText1());
+        Hover(old->StaticText2());
+        close(*old);
+        EXPECT_EQ(fw::WindowCount(), 0);
+        const auto fresh = Window2::Instance();
+        EXPECT_NE(fresh, old);
+        EXPECT_EQ(fresh->StaticText5()->Text(), kVersionText);
+        EXPECT_EQ(fresh->StaticText1()->TextColor(), kBlue);
+        EXPECT_EQ(fresh->StaticText2()->TextColor(), kBlue);
+        fresh->Close();
+    }
+}
+
+TEST_F(AboutWindowTest, ItIsACentredWhiteDialogThatKeepsItsSizeThoughResizeable)
+{
+    const auto window = Window2::Instance();
+    QMainWindow* native = window->NativeWindow();
+    EXPECT_EQ(native->windowTitle(), "Karvelio");
+    EXPECT_TRUE(native->windowFlags().testFlag(Qt::Dialog));
+    EXPECT_EQ(window->ContentWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+    const QPoint offCentre = native->frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 4);
+    EXPECT_TRUE(window->Resizeable() && window->MaximizeButton());
+    native->resize(500, 400);
+    fw::test::Settle();
+    EXPECT_EQ(native->size(), QSize(300, 180));
+}
+
+TEST_F(AboutWindowTest, EachLinkTurnsRedUnderTheMouseAndOpensItsAddressOnRelease)
+{
+    const auto window = Window2::Instance();
+    EXPECT_EQ(MakerWebLink(), window->StaticText1()->Text() + "/") << "shown without the trailing /";
+    EXPECT_EQ(MakerMailLink().rfind("mailto:", 0), 0u);
+    const std::tuple<Ref<fw::Label>, const char*, String> links[] = {
+        {window->StaticText1(), "https", MakerWebLink()}, {window->StaticText2(), "mailto", window->StaticText2()->Text()}};
+    for (const auto& [label, scheme, opens] : links) {
+        SCOPED_TRACE(scheme);
+        Hover(label);
+        EXPECT_EQ(label->TextColor(), kRed);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(label->Widget(), &leave);
+        EXPECT_EQ(label->TextColor(), kBlue);
+        fw::test::UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+        QTest::mousePress(label->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(label->Widget(), Qt::LeftButton, {}, QPoint(400, 300)); // released far outside
+        QDesktopServices::unsetUrlHandler(scheme);
+        EXPECT_EQ(recorder.urls, QStringList{QString::fromStdString(opens)});
+    }
+}
+
+// The accessor keeps a loaded logo to the end of the run, so a failed load
+// can be seen only in a process that has not loaded it. ctest gives every
+// test a process of its own; run among the others, the test asks a fresh
+// copy of this program to run it alone.
+TEST_F(AboutWindowTest, ALogoThatFailsToLoadLeavesTheCanvasEmptyAndTheRestBuilt)
+{
+    const testing::TempDir bundle;
+    std::filesystem::create_directories(bundle.Path() / "Resources");
+    bundle.Write("Resources/brelom.pct", "not a picture");
+    fw::SetExecutableFileOverride((bundle.Path() / "bin" / "karvelio").string());
+    const bool loadedBefore = brelom() != nullptr;
+    const auto window = loadedBefore ? nullptr : Window2::Instance();
+    fw::SetExecutableFileOverride("");
+    if (!loadedBefore) {
+        EXPECT_EQ(window->Canvas1()->Backdrop(), nullptr);
+        EXPECT_EQ(window->StaticText5()->Text(), kVersionText);
+        EXPECT_NE(window->StaticText2()->EventHandlerInfo(fw::ControlEvent::MouseUp), nullptr);
+        return;
+    }
+    ASSERT_FALSE(qEnvironmentVariableIsSet("KARVELIO_FRESH_PROCESS")) << "the logo was loaded in a fresh process";
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("KARVELIO_FRESH_PROCESS", "1");
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QByteArray output = child.readAll();
+    EXPECT_TRUE(child.exitCode() == 0 && output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
+}
+
+} // namespace
+} // namespace karvelio
