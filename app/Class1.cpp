@@ -1,11 +1,13 @@
 #include "app/Class1.h"
 
 #include "analysis/VersionAnalysis.h"
+#include "app/App.h"
 #include "app/ResultWindowTargets.h"
 #include "framework/core/ByteStrings.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Services.h"
 #include "windows/Window1.h"
+#include "windows/Window2.h"
 
 namespace karvelio {
 
@@ -14,8 +16,43 @@ fw::ClassTable<Class1> Class1::Table()
     return {"Class1",
             {},
             {
+                fw::Method("Event_EnableMenuItems", &Class1::Event_EnableMenuItems).Handles("EnableMenuItems"),
+                fw::Method("Event_OpenDocument", &Class1::Event_OpenDocument).Handles("OpenDocument"),
+                fw::Method("_hiraku_Action", &Class1::_hiraku_Action),
+                fw::Method("_kono_Action", &Class1::_kono_Action),
                 fw::Method("VersionCheck", &Class1::VersionCheck),
             }};
+}
+
+void Class1::Event_EnableMenuItems()
+{
+    fw::Deref(hiraku(), "menu item hiraku").Enable();
+    fw::Deref(kono(), "menu item kono").Enable();
+}
+
+void Class1::Event_OpenDocument(fw::Ref<fw::FolderItem> item)
+{
+    if (item) {
+        VersionCheck(item);
+        return;
+    }
+    if (const fw::Ref<fw::FolderItem> chosen = fw::GetOpenFolderItem("indd")) {
+        VersionCheck(chosen);
+    }
+}
+
+bool Class1::_hiraku_Action()
+{
+    if (const fw::Ref<fw::FolderItem> chosen = fw::GetOpenFolderItem("indd")) {
+        VersionCheck(chosen);
+    }
+    return false;
+}
+
+bool Class1::_kono_Action()
+{
+    fw::Deref(Window2::Instance(), "about window").Show();
+    return false;
 }
 
 // The one handler of the program's own: a document that cannot be read (or

@@ -29,10 +29,11 @@ struct MenusState {
     QPointer<MenuBarWindow> menuWindow;
 };
 
+// Never destroyed, like the runtime's state: it holds Qt objects.
 MenusState& State()
 {
-    static MenusState state;
-    return state;
+    static MenusState* const state = new MenusState;
+    return *state;
 }
 
 QString ApplicationTitle()

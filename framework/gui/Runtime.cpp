@@ -1,7 +1,6 @@
 #include "framework/gui/Runtime.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <filesystem>
 #include <iostream>
@@ -24,6 +23,7 @@
 #include "framework/gui/Label.h"
 #include "framework/gui/PushButton.h"
 #include "framework/gui/QtImageDecoder.h"
+#include "framework/gui/QtStart.h"
 #include "framework/gui/QtText.h"
 #include "framework/gui/Window.h"
 #include "framework/gui/QuitUnwind.h"
@@ -34,7 +34,8 @@ namespace fw {
 namespace {
 
 struct RuntimeState {
-    // QApplication keeps a reference to argc and the argv array: both live here.
+    // QApplication keeps a reference to argc and the argv array: both live
+    // here, and it takes its own options out of them in place.
     int argc = 1;
     std::vector<std::string> arguments{"karvelio"};
     std::vector<char*> argv;
@@ -42,21 +43,26 @@ struct RuntimeState {
     bool reportedFailure = false;
 };
 
+// Never destroyed: an exit that skips RuntimeExit (an early return, exit()
+// from Qt's display connection) must not tear Qt down during static
+// destruction, after parts of Qt have gone. The pointer keeps it reachable.
 RuntimeState& State()
 {
-    static RuntimeState state;
-    return state;
+    static RuntimeState* const state = new RuntimeState;
+    return *state;
 }
 
 // Every argument that Qt has not taken as one of its own options names a
-// document. One that cannot be read still reaches the application, whose
-// analysis reports it, rather than vanishing without a word.
+// document. The bytes are taken as they came: file names need not be UTF-8,
+// and Qt's decoded copy of the arguments would lose such a name. One that
+// cannot be read still reaches the application, whose analysis reports it,
+// rather than vanishing without a word.
 void OpenDocumentsFromCommandLine()
 {
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const RuntimeState& state = State();
+    for (int i = 1; i < state.argc && state.argv[static_cast<std::size_t>(i)] != nullptr; ++i) {
         std::error_code error;
-        const std::filesystem::path given = QFile::encodeName(arguments[i]).toStdString();
+        const std::filesystem::path given = state.argv[static_cast<std::size_t>(i)];
         const std::string path = std::filesystem::absolute(given, error).string();
         EventLoop::Post([path] {
             if (const Ref<Application> application = GetAppObject()) {
@@ -119,7 +125,7 @@ void RuntimeInit(int argc, char** argv)
     }
     state.argv.push_back(nullptr);
     state.argc = static_cast<int>(state.arguments.size());
-    state.application = std::make_unique<QApplication>(state.argc, state.argv.data());
+    state.application = StartQtApplication(state.argc, state.argv.data());
     // The run ends by Quit alone: the application lives on with its menu bar
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -183,6 +189,11 @@ void RuntimeUnhandledException(std::exception_ptr error)
     EventLoop::EnterModalLoop();
     box.exec();
     EventLoop::LeaveModalLoop();
+}
+
+void RuntimeReleaseGlobals()
+{
+    WindowList::CloseAll();
 }
 
 std::int32_t RuntimeExit()

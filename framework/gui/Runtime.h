@@ -11,6 +11,7 @@ namespace fw {
 //   RuntimeInit(argc, argv);
 //   try { RunFrameworkInitialization(startup); RuntimeRun(); }
 //   catch (...) { RuntimeUnhandledException(std::current_exception()); }
+//   RuntimeReleaseGlobals(); then the program's own globals
 //   return RuntimeExit();
 
 // Starts the GUI layer (the Qt application). Arguments that name files
@@ -37,6 +38,11 @@ void Quit(std::int32_t code = 0);
 // Reports an exception that left the event loop: its class and message on
 // standard error and in a message box. Returns when the box is dismissed.
 void RuntimeUnhandledException(std::exception_ptr error);
+
+// Releases the framework's globals that hold program objects: the implicit
+// window instances and the open windows, which are closed. Runs no program
+// code. RuntimeExit does it too, for a program that did not.
+void RuntimeReleaseGlobals();
 
 // Closes every window, drops the application object and shuts the GUI layer
 // down. Returns the exit status: the code given to Quit, or 1 when an

@@ -18,10 +18,12 @@ struct Lists {
     std::function<void()> changed;
 };
 
+// Never destroyed, like the runtime's state: open windows hold Qt widgets,
+// which must not be torn down during static destruction.
 Lists& TheLists()
 {
-    static Lists lists;
-    return lists;
+    static Lists* const lists = new Lists;
+    return *lists;
 }
 
 std::string ShortClassName(std::string_view className)
@@ -117,15 +119,16 @@ void WindowList::ForgetImplicit(const Window& window)
 
 void WindowList::CloseAll()
 {
-    // Shut-down runs no program code: the hook goes first. Close from a
-    // copy: closing edits the lists.
+    // Shut-down runs no program code: the hook goes first. Then the lists in
+    // the order shut-down releases them, the implicit instances before the
+    // open windows; closing edits the list, so close from a copy.
     TheLists().changed = nullptr;
+    TheLists().implicit.clear();
     const std::vector<Ref<Window>> open = TheLists().open;
     for (const Ref<Window>& window : open) {
         window->Close();
     }
     TheLists().open.clear();
-    TheLists().implicit.clear();
 }
 
 void WindowList::SetChangedHook(std::function<void()> hook)

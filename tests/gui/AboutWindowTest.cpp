@@ -4,13 +4,13 @@
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QMainWindow>
-#include <QProcess>
 #include <QScreen>
 #include <QTest>
 #include <filesystem>
 
 #include "Resources/PictureAccessors.h"
 #include "app/Class1.h"
+#include "app/Startup.h"
 #include "app/Menu.h"
 #include "framework/core/ApplicationBundle.h"
 #include "framework/gui/WindowList.h"
@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         fw::test::GuiTest::SetUp();
-        fw::RuntimeRegisterAppObject(fw::New<Class1>());
+        NewAppInstance(); // the application object with its menu bar, as start-up makes it
     }
 
     void TearDown() override
@@ -198,37 +198,27 @@ TEST_F(AboutWindowTest, EachLinkTurnsRedUnderTheMouseAndOpensItsAddressOnRelease
     }
 }
 
-// The accessor keeps a loaded logo to the end of the run, so a failed load
-// can be seen only in a process that has not loaded it. ctest gives every
-// test a process of its own; run among the others, the test asks a fresh
-// copy of this program to run it alone.
-TEST_F(AboutWindowTest, ALogoThatFailsToLoadLeavesTheCanvasEmptyAndTheRestBuilt)
+// Whether an about window whose logo fails to load is built all the same,
+// with an empty canvas.
+bool BuiltWithoutItsLogo()
 {
     const testing::TempDir bundle;
     std::filesystem::create_directories(bundle.Path() / "Resources");
     bundle.Write("Resources/brelom.pct", "not a picture");
     fw::SetExecutableFileOverride((bundle.Path() / "bin" / "karvelio").string());
-    const bool loadedBefore = brelom() != nullptr;
-    const auto window = loadedBefore ? nullptr : Window2::Instance();
-    fw::SetExecutableFileOverride("");
-    if (!loadedBefore) {
-        EXPECT_EQ(window->Canvas1()->Backdrop(), nullptr);
-        EXPECT_EQ(window->StaticText5()->Text(), kVersionText);
-        EXPECT_NE(window->StaticText2()->EventHandlerInfo(fw::ControlEvent::MouseUp), nullptr);
-        return;
-    }
-    ASSERT_FALSE(qEnvironmentVariableIsSet("KARVELIO_FRESH_PROCESS")) << "the logo was loaded in a fresh process";
-    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("KARVELIO_FRESH_PROCESS", "1");
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    const QByteArray output = child.readAll();
-    EXPECT_TRUE(child.exitCode() == 0 && output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
+    fw::RuntimeInit();
+    NewAppInstance();
+    const auto window = Window2::Instance();
+    return window->Canvas1()->Backdrop() == nullptr && window->StaticText5()->Text() == kVersionText &&
+           window->StaticText2()->EventHandlerInfo(fw::ControlEvent::MouseUp) != nullptr;
+}
+
+// The accessor keeps a loaded logo to the end of the run, so a failed load is
+// seen in a fresh process, which has loaded none.
+TEST(AboutWindowDeathTest, ALogoThatFailsToLoadLeavesTheCanvasEmptyAndTheRestBuilt)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(BuiltWithoutItsLogo() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

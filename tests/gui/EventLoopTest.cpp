@@ -190,7 +190,7 @@ public:
     void Event_OpenDocument(Ref<FolderItem> item) override
     {
         opened.push_back(item ? item->NativePath() : "nil");
-        if (opened.size() == 2) {
+        if (opened.size() == 3) {
             Quit(0);
         }
     }
@@ -203,16 +203,18 @@ TEST(EventLoop, FilesOnTheCommandLineBecomeOpenDocumentEvents)
     const std::string document = folder.Write("a.indd", "x").string();
     const std::string missing = (folder.Path() / "missing.indd").string();
     const std::string style = folder.Write("look.qss", "").string();
+    // File names are bytes: this one is not UTF-8, and must arrive as it is.
+    const std::string latin1 = folder.Write("caf\xE9.indd", "x").string();
     // Qt's own options are Qt's; every other argument names a document, and
     // one that cannot be read still reaches the application to be reported.
-    std::vector<std::string> arguments{"karvelio", "-stylesheet", style, missing, document};
+    std::vector<std::string> arguments{"karvelio", "-stylesheet", style, missing, document, latin1};
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     const auto app = New<DocumentApp>();
     const std::int32_t status = RunProgram([&] { RuntimeRegisterAppObject(app); }, static_cast<int>(argv.size()), argv.data());
-    EXPECT_EQ(app->opened, (std::vector<std::string>{missing, document}));
+    EXPECT_EQ(app->opened, (std::vector<std::string>{missing, document, latin1}));
     EXPECT_EQ(status, 0);
     EXPECT_EQ(GetAppObject(), nullptr) << "shut-down drops the application object";
 }

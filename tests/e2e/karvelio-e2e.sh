@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Drives the real karvelio from outside, as a user would, through a real X
+# client (xdotool). Run it under a display of its own:
+#   xvfb-run -a tests/e2e/karvelio-e2e.sh build/bin/karvelio ../shared/testdata
+# Bare Xvfb has no window manager: a window gets the keyboard focus from
+# xdotool before keys are sent to it.
+set -uo pipefail
+
+karvelio=$(realpath "$1")
+testdata=$(realpath "$2")
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+failures=0
+pid=""
+
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# Starts karvelio with the given documents; its output goes to a file, so no
+# pipe keeps anything waiting for it.
+start() {
+  "$karvelio" "$@" >"$work/out.log" 2>&1 &
+  pid=$!
+}
+
+# The id of the visible window titled exactly $1, waiting up to 20 s for it.
+window() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
+
+visible_count() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# Gives the window the keyboard focus, then sends it the keys.
+keys() {
+  local id=$1
+  shift
+  xdotool windowfocus --sync "$id" && sleep 0.3 && xdotool key --clearmodifiers "$@"
+}
+
+# Waits up to 20 s for karvelio to end; its exit status, or 124 when it did not.
+finish() {
+  local status
+  for _ in $(seq 200); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+    status=124
+  else
+    wait "$pid"
+    status=$?
+  fi
+  pid=""
+  return "$status"
+}
+
+first=exiftool-InDesign.indd
+second=opml2indesign-DEMO.indd
+
+echo "case: two documents on the command line, then Ctrl+Q"
+start "$testdata/$first" "$testdata/$second"
+one=$(window "$first")
+two=$(window "$second")
+[[ -n "$one" ]] || fail "no window titled $first"
+[[ -n "$two" ]] || fail "no window titled $second"
+[[ -n "$two" ]] && keys "$two" ctrl+q
+finish
+status=$?
+[[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+
+echo "case: an unreadable document shows the message box; Return dismisses it and the program ends with 0"
+start "$work/missing.indd"
+[[ -n "$(window missing.indd)" ]] || fail "no result window titled missing.indd"
+box=$(window Karvelio)
+if [[ -n "$box" ]]; then
+  keys "$box" Return
+else
+  fail "no message box"
+fi
+finish
+status=$?
+[[ $status -eq 0 ]] || fail "after the message it ended with status $status, not 0"
+
+echo "case: Ctrl+O, a document typed into the dialog, then its window"
+start
+bar=$(window Karvelio)
+if [[ -z "$bar" ]]; then
+  fail "no menu bar window at start"
+else
+  keys "$bar" ctrl+o
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^Open" 2>/dev/null | head -1)
+  if [[ -z "$dialog" ]]; then
+    fail "Ctrl+O showed no open dialog"
+  else
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.5
+    xdotool type --delay 5 "$testdata/$second"
+    sleep 0.3
+    xdotool key Return
+    # A completion list may take the first Return.
+    opened=$(timeout 3 xdotool search --sync --onlyvisible --name "^$second\$" 2>/dev/null | head -1)
+    if [[ -z "$opened" ]]; then
+      xdotool key Return
+      opened=$(window "$second")
+    fi
+    [[ -n "$opened" ]] || fail "the chosen document opened no window"
+    [[ -n "$opened" ]] && keys "$opened" ctrl+q
+  fi
+fi
+finish
+status=$?
+[[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+
+echo "case: the about item opens one about window, also when chosen twice"
+start "$testdata/$first"
+result=$(window "$first")
+about_command() {
+  # The application menu comes first in the window's menu bar; its first
+  # item is the about item.
+  xdotool windowfocus --sync "$result"
+  sleep 0.3
+  xdotool mousemove --window "$result" 25 10 click 1
+  sleep 0.5
+  xdotool key Down Return
+  sleep 0.5
+}
+if [[ -z "$result" ]]; then
+  fail "no window titled $first"
+else
+  about_command
+  [[ -n "$(window Karvelio)" ]] || fail "the about item opened no window"
+  about_command
+  count=$(visible_count Karvelio)
+  [[ $count -eq 1 ]] || fail "$count windows titled Karvelio after two about commands"
+  keys "$result" ctrl+q
+fi
+finish
+status=$?
+[[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+
+if ((failures)); then
+  echo "$failures failure(s); the last run's output:"
+  cat "$work/out.log"
+  exit 1
+fi
+echo "all cases passed"
