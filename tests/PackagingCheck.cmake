@@ -1,5 +1,6 @@
-# Installs the packaging component into a scratch prefix and checks that the
-# desktop would open ".indd" files with Karvelio: the MIME type the XML
+# Installs the build into a scratch prefix and checks the layout the program
+# relies on (bin/karvelio beside Resources/ with the eight pictures) and that
+# the desktop would open ".indd" files with Karvelio: the MIME type the XML
 # declares is the one the .desktop entry claims, the entry's icon is installed
 # in the hicolor theme at the sizes its folders name, and (where
 # update-mime-database is installed) the compiled database maps *.indd to it
@@ -11,11 +12,21 @@ cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(
-  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}" --component packaging
-  RESULT_VARIABLE result)
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+  RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cmake --install of the packaging component failed: ${result}")
+  message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
+
+# The program finds its pictures as its folder's parent's "Resources".
+if(NOT EXISTS "${PREFIX}/bin/karvelio")
+  message(FATAL_ERROR "not installed: ${PREFIX}/bin/karvelio")
+endif()
+foreach(picture IN ITEMS cs cs2 cs3 cs4 cs5 cs55 ind brelom)
+  if(NOT EXISTS "${PREFIX}/Resources/${picture}.pct")
+    message(FATAL_ERROR "not installed: ${PREFIX}/Resources/${picture}.pct")
+  endif()
+endforeach()
 
 set(mime_xml "${PREFIX}/share/mime/packages/karvelio.xml")
 set(desktop "${PREFIX}/share/applications/karvelio.desktop")
