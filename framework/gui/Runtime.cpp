@@ -56,7 +56,9 @@ RuntimeState& State()
 // document. The bytes are taken as they came: file names need not be UTF-8,
 // and Qt's decoded copy of the arguments would lose such a name. One that
 // cannot be read still reaches the application, whose analysis reports it,
-// rather than vanishing without a word.
+// rather than vanishing without a word. They are raised before the loop's
+// first pass, whose own start-up work (session bus, input methods) would
+// otherwise hold the first window back.
 void OpenDocumentsFromCommandLine()
 {
     const RuntimeState& state = State();
@@ -64,7 +66,7 @@ void OpenDocumentsFromCommandLine()
         std::error_code error;
         const std::filesystem::path given = state.argv[static_cast<std::size_t>(i)];
         const std::string path = std::filesystem::absolute(given, error).string();
-        EventLoop::Post([path] {
+        EventLoop::Dispatch([path] {
             if (const Ref<Application> application = GetAppObject()) {
                 application->Event_OpenDocument(FolderItem::FromPath(path));
             }

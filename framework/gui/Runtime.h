@@ -15,8 +15,8 @@ namespace fw {
 //   return RuntimeExit();
 
 // Starts the GUI layer (the Qt application). Arguments that name files
-// become OpenDocument events once the loop runs. Calling it again while it
-// is running does nothing.
+// become OpenDocument events when RuntimeRun starts. Calling it again while
+// it is running does nothing.
 void RuntimeInit(int argc = 0, char** argv = nullptr);
 
 // Registers the class records of the framework's own classes, in the
@@ -27,7 +27,8 @@ void RegisterFrameworkClasses();
 // handled. An exception from `startup` passes to the caller.
 void RunFrameworkInitialization(const std::function<void()>& startup);
 
-// Runs the event loop until the application quits. An exception that a
+// Raises the command line's OpenDocument events, one per document, then runs
+// the event loop until the application quits. An exception that a
 // dispatch kept (a handler that threw) is rethrown here, once.
 void RuntimeRun();
 

@@ -16,6 +16,7 @@
 #include "framework/gui/WindowList.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui/UrlRecorder.h"
+#include "tests/support/RecordCheck.h"
 #include "tests/support/TempDir.h"
 #include "windows/MakerAddresses.h"
 #include "windows/Window1.h"
@@ -65,31 +66,18 @@ TEST_F(AboutWindowTest, ItsRecordAndHookupsAreTheDocumentedOnes)
     const fw::ClassRecord& record = Window2::Lookup();
     EXPECT_EQ(record.name, "Window2.Window2");
     EXPECT_EQ(record.attributes, std::vector<fw::ClassAttribute>{fw::kPublicScope});
-    const std::vector<std::pair<String, String>> operations = {
-        {"Layout", "%%"}, {"CreateControls", "%%"}, {"_CreateControls0", "%%"},
-        {"PushButton1", "%o<PushButton>%"}, {"StaticText1", "%o<Label>%"}, {"Canvas1", "%o<Canvas>%"},
-        {"StaticText2", "%o<Label>%"}, {"StaticText3", "%o<Label>%"}, {"StaticText5", "%o<Label>%"},
-        {"PushButton1_Action", "%%o<PushButton>"}, {"StaticText1_MouseExit", "%%o<Label>"},
-        {"StaticText1_MouseEnter", "%%o<Label>"}, {"StaticText1_MouseDown", "%b%o<Label>i4i4"},
-        {"StaticText1_MouseUp", "%%o<Label>i4i4"}, {"StaticText2_MouseUp", "%%o<Label>i4i4"},
-        {"StaticText2_MouseExit", "%%o<Label>"}, {"StaticText2_MouseEnter", "%%o<Label>"},
-        {"StaticText2_MouseDown", "%b%o<Label>i4i4"}, {"Event_Open", "%%"},
-    };
-    ASSERT_EQ(record.operations.size(), operations.size());
-    for (std::size_t i = 0; i < operations.size(); ++i) {
-        const fw::OperationInfo& operation = record.operations[i];
-        EXPECT_EQ(std::make_pair(operation.name, operation.signature), operations[i]);
-        std::vector<fw::ClassAttribute> attributes{fw::kPublicScope};
-        if (operation.name == "_CreateControls0") {
-            attributes.push_back(fw::kHidden);
-        }
-        EXPECT_EQ(operation.attributes, attributes) << operation.name;
-    }
-    std::vector<String> events;
-    for (const auto& entry : record.events) {
-        events.push_back(entry.event + "/" + entry.handler);
-    }
-    EXPECT_EQ(events, (std::vector<String>{"Layout/Layout", "CreateControls/CreateControls", "Open/Event_Open"}));
+    testing::ExpectRecord(record,
+                          {
+                              {"Layout", "%%"}, {"CreateControls", "%%"}, {"_CreateControls0", "%%"},
+                              {"PushButton1", "%o<PushButton>%"}, {"StaticText1", "%o<Label>%"}, {"Canvas1", "%o<Canvas>%"},
+                              {"StaticText2", "%o<Label>%"}, {"StaticText3", "%o<Label>%"}, {"StaticText5", "%o<Label>%"},
+                              {"PushButton1_Action", "%%o<PushButton>"}, {"StaticText1_MouseExit", "%%o<Label>"},
+                              {"StaticText1_MouseEnter", "%%o<Label>"}, {"StaticText1_MouseDown", "%b%o<Label>i4i4"},
+                              {"StaticText1_MouseUp", "%%o<Label>i4i4"}, {"StaticText2_MouseUp", "%%o<Label>i4i4"},
+                              {"StaticText2_MouseExit", "%%o<Label>"}, {"StaticText2_MouseEnter", "%%o<Label>"},
+                              {"StaticText2_MouseDown", "%b%o<Label>i4i4"}, {"Event_Open", "%%"},
+                          },
+                          {"Layout/Layout", "CreateControls/CreateControls", "Open/Event_Open"});
 
     const auto window = Window2::Instance();
     const std::pair<std::int32_t, const char*> linkEvents[] = {

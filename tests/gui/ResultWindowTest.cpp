@@ -22,6 +22,7 @@
 #include "tests/gui/UrlRecorder.h"
 #include "tests/support/DocumentBuilder.h"
 #include "tests/support/Manifest.h"
+#include "tests/support/RecordCheck.h"
 #include "tests/support/TempDir.h"
 #include "windows/MakerAddresses.h"
 #include "windows/Window1.h"
@@ -80,29 +81,21 @@ TEST_F(ResultWindowTest, ItsRecordComesFromItsTableAndItsHandlersAreHookedUpWeak
     EXPECT_EQ(record.name, "Window1.Window1");
     EXPECT_EQ(record.super, &fw::Window::Lookup());
     EXPECT_EQ(record.attributes, std::vector<fw::ClassAttribute>{fw::kPublicScope});
-    const std::vector<std::pair<String, String>> operations = {
-        {"Layout", "%%"}, {"CreateControls", "%%"}, {"_CreateControls0", "%%"},
-        {"PushButton2", "%o<PushButton>%"}, {"StaticText1", "%o<Label>%"}, {"StaticText2", "%o<Label>%"},
-        {"Canvas1", "%o<Canvas>%"}, {"StaticText3", "%o<Label>%"}, {"StaticText4", "%o<Label>%"},
-        {"StaticText5", "%o<Label>%"}, {"PushButton2_Action", "%%o<PushButton>"},
-        {"StaticText4_MouseDown", "%b%o<Label>i4i4"}, {"StaticText4_MouseExit", "%%o<Label>"},
-        {"StaticText4_MouseEnter", "%%o<Label>"}, {"StaticText4_MouseUp", "%%o<Label>i4i4"},
-        {"UntitledMenu0", "%o<MenuItem>%"}, {"kono", "%o<AppleMenuItem>%"}, {"EditClear", "%o<MenuItem>%"},
-        {"EditPaste", "%o<MenuItem>%"}, {"EditCopy", "%o<MenuItem>%"}, {"EditCut", "%o<MenuItem>%"},
-        {"UntitledMenu1", "%o<MenuItem>%"}, {"EditUndo", "%o<MenuItem>%"}, {"UntitledMenu2", "%o<MenuItem>%"},
-        {"FileQuit", "%o<QuitMenuItem>%"}, {"hiraku", "%o<MenuItem>%"},
-    };
-    ASSERT_EQ(record.operations.size(), operations.size());
-    for (std::size_t i = 0; i < operations.size(); ++i) {
-        const fw::OperationInfo& operation = record.operations[i];
-        EXPECT_EQ(std::make_pair(operation.name, operation.signature), operations[i]);
-        const bool hidden = operation.name == "_CreateControls0";
-        EXPECT_EQ(operation.attributes.size(), hidden ? 2u : 1u) << operation.name;
-        EXPECT_EQ(operation.attributes.front(), fw::kPublicScope);
-    }
-    EXPECT_EQ(record.operations[2].attributes.back(), fw::kHidden);
-    ASSERT_EQ(record.events.size(), 2u);
-    EXPECT_EQ(record.events[0].event + "/" + record.events[1].event, "Layout/CreateControls");
+    testing::ExpectRecord(
+        record,
+        {
+            {"Layout", "%%"}, {"CreateControls", "%%"}, {"_CreateControls0", "%%"},
+            {"PushButton2", "%o<PushButton>%"}, {"StaticText1", "%o<Label>%"}, {"StaticText2", "%o<Label>%"},
+            {"Canvas1", "%o<Canvas>%"}, {"StaticText3", "%o<Label>%"}, {"StaticText4", "%o<Label>%"},
+            {"StaticText5", "%o<Label>%"}, {"PushButton2_Action", "%%o<PushButton>"},
+            {"StaticText4_MouseDown", "%b%o<Label>i4i4"}, {"StaticText4_MouseExit", "%%o<Label>"},
+            {"StaticText4_MouseEnter", "%%o<Label>"}, {"StaticText4_MouseUp", "%%o<Label>i4i4"},
+            {"UntitledMenu0", "%o<MenuItem>%"}, {"kono", "%o<AppleMenuItem>%"}, {"EditClear", "%o<MenuItem>%"},
+            {"EditPaste", "%o<MenuItem>%"}, {"EditCopy", "%o<MenuItem>%"}, {"EditCut", "%o<MenuItem>%"},
+            {"UntitledMenu1", "%o<MenuItem>%"}, {"EditUndo", "%o<MenuItem>%"}, {"UntitledMenu2", "%o<MenuItem>%"},
+            {"FileQuit", "%o<QuitMenuItem>%"}, {"hiraku", "%o<MenuItem>%"},
+        },
+        {"Layout/Layout", "CreateControls/CreateControls"});
 
     const auto window = NewWindow();
     struct Hookup {

@@ -17,6 +17,7 @@
 #include "framework/gui/WindowList.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/Manifest.h"
+#include "tests/support/RecordCheck.h"
 #include "windows/Window1.h"
 #include "windows/Window2.h"
 
@@ -40,6 +41,20 @@ std::int32_t RunMain(std::function<void()> during, const std::function<void()>& 
         released();
     }
     return fw::RuntimeExit();
+}
+
+TEST(Startup, TheApplicationClassIsRecordedWithItsFiveMethodsAndTwoEvents)
+{
+    EXPECT_EQ(Class1::Lookup().name, "Class1");
+    EXPECT_EQ(Class1::Lookup().super, &fw::Application::Lookup());
+    EXPECT_TRUE(Class1::Lookup().attributes.empty());
+    testing::ExpectRecord(Class1::Lookup(),
+                          {{"Event_EnableMenuItems", "%%"},
+                           {"Event_OpenDocument", "%%o<FolderItem>"},
+                           {"_hiraku_Action", "%b%"},
+                           {"_kono_Action", "%b%"},
+                           {"VersionCheck", "%%o<FolderItem>"}},
+                          {"EnableMenuItems/Event_EnableMenuItems", "OpenDocument/Event_OpenDocument"});
 }
 
 TEST(Startup, LeavesOneApplicationObjectWithTheSharedMenuAndNoWindow)
