@@ -16,8 +16,9 @@
 #include "framework/gui/Runtime.h"
 #include "framework/gui/WindowList.h"
 #include "tests/gui/GuiTestSupport.h"
-#include "tests/support/Manifest.h"
+#include "tests/support/DocumentBuilder.h"
 #include "tests/support/RecordCheck.h"
+#include "tests/support/TempDir.h"
 #include "windows/Window1.h"
 #include "windows/Window2.h"
 
@@ -141,11 +142,10 @@ protected:
 
 TEST_F(CommandsTest, ADocumentFromTheDesktopOpensAtOnceWithoutOneTheDialogAsks)
 {
-    const auto rows = testing::ReadManifest();
-    if (rows.empty()) {
-        GTEST_SKIP() << "no real documents at " << testing::TestDataFolder();
-    }
-    const std::string document = (testing::TestDataFolder() / rows.front().file).string();
+    const testing::TempDir folder;
+    const std::string document =
+        folder.Write("cs4.indd", testing::DocumentBuilder(testing::DocumentBuilder::ByteOrder::Little).Version(6).Bytes())
+            .string();
     app->Event_OpenDocument(fw::FolderItem::FromPath(document));
     EXPECT_EQ(fw::WindowCount(), 1);
     EXPECT_EQ(dialogsSeen, 0);
