@@ -1,7 +1,6 @@
 #include "app/App.h"
 
 #include "app/Class1.h"
-#include "framework/core/ClassRegistry.h"
 #include "framework/core/MenuBar.h"
 
 namespace karvelio {
@@ -13,7 +12,7 @@ fw::Ref<T> ApplicationMenuItem(const fw::String& name)
 {
     const fw::Ref<Class1> application = App();
     const fw::Ref<fw::MenuBar> bar = fw::Deref(application, "application object").MenuBar();
-    return fw::RuntimeCheckCast<T>(fw::Deref(bar, "menu bar of the application").Lookup(name));
+    return fw::Deref(bar, "menu bar of the application").LookupAs<T>(name);
 }
 
 } // namespace

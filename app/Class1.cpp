@@ -34,19 +34,24 @@ void Class1::Event_OpenDocument(fw::Ref<fw::FolderItem> item)
 {
     if (item) {
         VersionCheck(item);
-        return;
-    }
-    if (const fw::Ref<fw::FolderItem> chosen = fw::GetOpenFolderItem("indd")) {
-        VersionCheck(chosen);
+    } else {
+        CheckChosenDocument();
     }
 }
 
 bool Class1::_hiraku_Action()
 {
+    CheckChosenDocument();
+    return false;
+}
+
+// The open dialog offers the documents of the type "indd"; cancelling it
+// does nothing.
+void Class1::CheckChosenDocument()
+{
     if (const fw::Ref<fw::FolderItem> chosen = fw::GetOpenFolderItem("indd")) {
         VersionCheck(chosen);
     }
-    return false;
 }
 
 bool Class1::_kono_Action()

@@ -27,6 +27,9 @@ public:
     // it what the analysis finds. A run-time error on the way shows the
     // failure message and quits the application.
     virtual void VersionCheck(fw::Ref<fw::FolderItem> item);
+
+private:
+    void CheckChosenDocument();
 };
 
 } // namespace karvelio

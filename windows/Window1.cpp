@@ -1,11 +1,11 @@
 #include "windows/Window1.h"
 
 #include "app/Menu.h"
-#include "framework/core/Color.h"
 #include "framework/core/MassPropertySetter.h"
 #include "framework/gui/CreateControl.h"
 #include "framework/gui/Services.h"
 #include "framework/gui/WindowList.h"
+#include "windows/LinkLabel.h"
 #include "windows/MakerAddresses.h"
 #include "windows/Window1Design.h"
 
@@ -92,12 +92,12 @@ bool Window1::StaticText4_MouseDown(fw::Ref<fw::Label>, std::int32_t, std::int32
 
 void Window1::StaticText4_MouseExit(fw::Ref<fw::Label> sender)
 {
-    fw::Deref(sender, "link label").SetTextColor(fw::RGB(0, 0, 255));
+    ShowLinkAtRest(sender);
 }
 
 void Window1::StaticText4_MouseEnter(fw::Ref<fw::Label> sender)
 {
-    fw::Deref(sender, "link label").SetTextColor(fw::RGB(255, 0, 0));
+    ShowLinkHovered(sender);
 }
 
 // Wherever the button came up: the label took the press.

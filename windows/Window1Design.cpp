@@ -1,6 +1,7 @@
 #include "windows/Window1Design.h"
 
 #include "framework/core/Color.h"
+#include "windows/LinkLabel.h"
 #include "windows/MakerAddresses.h"
 
 namespace karvelio {
@@ -11,7 +12,6 @@ namespace {
 // a sans-serif font with Japanese glyphs.
 constexpr const char* kFont = "Osaka";
 constexpr fw::Color kBlack{0, 0, 0};
-constexpr fw::Color kBlue{0, 0, 255};
 constexpr std::int32_t kCentred = 1;
 
 Window1Design Make()
@@ -60,7 +60,7 @@ Window1Design Make()
                         .textSize = 10},
         .staticText4 = {.place = {.name = "StaticText4", .left = 20, .top = 114, .width = 151, .height = 20, .tabIndex = 5},
                         .text = MakerWebLink(),
-                        .textColor = kBlue,
+                        .textColor = kLinkAtRest,
                         .textFont = kFont,
                         .textSize = 12},
         .staticText5 = {.place = {.name = "StaticText5", .left = 105, .top = 82, .width = 160, .height = 25, .tabIndex = 6},

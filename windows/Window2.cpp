@@ -3,29 +3,15 @@
 #include "Resources/PictureAccessors.h"
 #include "app/App.h"
 #include "app/Class1.h"
-#include "framework/core/Color.h"
 #include "framework/core/MassPropertySetter.h"
 #include "framework/gui/CreateControl.h"
 #include "framework/gui/Services.h"
 #include "framework/gui/WindowList.h"
+#include "windows/LinkLabel.h"
 #include "windows/MakerAddresses.h"
 #include "windows/Window2Design.h"
 
 namespace karvelio {
-
-namespace {
-
-void ShowHovered(const fw::Ref<fw::Label>& link)
-{
-    fw::Deref(link, "link label of the about window").SetTextColor(fw::RGB(255, 0, 0));
-}
-
-void ShowAtRest(const fw::Ref<fw::Label>& link)
-{
-    fw::Deref(link, "link label of the about window").SetTextColor(fw::RGB(0, 0, 255));
-}
-
-} // namespace
 
 fw::ClassTable<Window2> Window2::Table()
 {
@@ -109,12 +95,12 @@ void Window2::PushButton1_Action(fw::Ref<fw::PushButton>)
 
 void Window2::StaticText1_MouseExit(fw::Ref<fw::Label> sender)
 {
-    ShowAtRest(sender);
+    ShowLinkAtRest(sender);
 }
 
 void Window2::StaticText1_MouseEnter(fw::Ref<fw::Label> sender)
 {
-    ShowHovered(sender);
+    ShowLinkHovered(sender);
 }
 
 // Taking the press is what brings the release to this label.
@@ -136,12 +122,12 @@ void Window2::StaticText2_MouseUp(fw::Ref<fw::Label>, std::int32_t, std::int32_t
 
 void Window2::StaticText2_MouseExit(fw::Ref<fw::Label> sender)
 {
-    ShowAtRest(sender);
+    ShowLinkAtRest(sender);
 }
 
 void Window2::StaticText2_MouseEnter(fw::Ref<fw::Label> sender)
 {
-    ShowHovered(sender);
+    ShowLinkHovered(sender);
 }
 
 bool Window2::StaticText2_MouseDown(fw::Ref<fw::Label>, std::int32_t, std::int32_t)

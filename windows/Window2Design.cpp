@@ -1,6 +1,7 @@
 #include "windows/Window2Design.h"
 
 #include "framework/core/Color.h"
+#include "windows/LinkLabel.h"
 #include "windows/MakerAddresses.h"
 
 namespace karvelio {
@@ -11,7 +12,6 @@ namespace {
 // a sans-serif font with Japanese glyphs.
 constexpr const char* kFont = "Osaka";
 constexpr fw::Color kBlack{0, 0, 0};
-constexpr fw::Color kBlue{0, 0, 255};
 constexpr std::int32_t kCentredOnScreen = 2;
 constexpr std::int32_t kDialogFrame = 2;
 
@@ -55,14 +55,14 @@ Window2Design Make()
         // The page is shown without its trailing "/" and opened with it.
         .staticText1 = {.place = {.name = "StaticText1", .left = 20, .top = 117, .width = 210, .height = 20, .tabIndex = 1},
                         .text = MakerWebPage(),
-                        .textColor = kBlue,
+                        .textColor = kLinkAtRest,
                         .textFont = kFont,
                         .underline = true,
                         .textSize = 11},
         .canvas1 = {.place = {.name = "Canvas1", .left = 65, .top = 9, .width = 170, .height = 65, .tabIndex = 2}},
         .staticText2 = {.place = {.name = "StaticText2", .left = 20, .top = 147, .width = 150, .height = 20, .tabIndex = 3},
                         .text = MakerMailLink(),
-                        .textColor = kBlue,
+                        .textColor = kLinkAtRest,
                         .textFont = kFont,
                         .underline = true,
                         .textSize = 11},

@@ -1,5 +1,7 @@
 #include "framework/core/FileTypeRegistry.h"
 
+#include "framework/core/NeverDestroyed.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -12,15 +14,11 @@ struct Registry {
     FileTypeRegistryObserver observer;
 };
 
-// A file type withdraws itself when destroyed, and the program keeps its
-// types at namespace scope, where they outlive any function-local static;
-// an exit that skips shut-down would withdraw them from a destroyed
-// registry. So the registry is never destroyed; the pointer keeps it
-// reachable, which LeakSanitizer counts as not leaked.
+// Never destroyed: the program keeps its file types at namespace scope, and
+// each withdraws itself from here when it goes.
 Registry& TheRegistry()
 {
-    static Registry* const registry = new Registry;
-    return *registry;
+    return NeverDestroyed<Registry>();
 }
 
 std::vector<RegisteredFileType>& Types()

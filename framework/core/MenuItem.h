@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/core/ByteStrings.h"
+#include "framework/core/ClassRegistry.h"
 #include "framework/core/Object.h"
 #include "framework/core/Ref.h"
 #include "framework/core/Subscription.h"
@@ -74,6 +75,12 @@ public:
     // append order (a menu before its own items, they before the next menu),
     // or nil. The item itself is not a candidate.
     Ref<MenuItem> Lookup(const String& name) const;
+    // The same item as a T: nil when there is none or it is of another class.
+    template <class T>
+    Ref<T> LookupAs(const String& name) const
+    {
+        return RuntimeCheckCast<T>(Lookup(name));
+    }
 
     // Every item below this one, depth first in append order.
     std::vector<Ref<MenuItem>> Descendants() const;

@@ -8,6 +8,7 @@
 #include "framework/core/Application.h"
 #include "framework/core/ApplicationBundle.h"
 #include "framework/core/ClassRegistry.h"
+#include "framework/core/NeverDestroyed.h"
 #include "framework/core/QuitMenuItem.h"
 #include "framework/gui/EventLoop.h"
 #include "framework/gui/MenuBarView.h"
@@ -29,11 +30,10 @@ struct MenusState {
     QPointer<MenuBarWindow> menuWindow;
 };
 
-// Never destroyed, like the runtime's state: it holds Qt objects.
+// Never destroyed: it holds Qt objects.
 MenusState& State()
 {
-    static MenusState* const state = new MenusState;
-    return *state;
+    return NeverDestroyed<MenusState>();
 }
 
 QString ApplicationTitle()

@@ -14,6 +14,7 @@
 #include "framework/core/BackgroundTask.h"
 #include "framework/core/FileType.h"
 #include "framework/core/FolderItem.h"
+#include "framework/core/NeverDestroyed.h"
 #include "framework/core/MenuBar.h"
 #include "framework/core/QuitMenuItem.h"
 #include "framework/core/RuntimeException.h"
@@ -43,13 +44,10 @@ struct RuntimeState {
     bool reportedFailure = false;
 };
 
-// Never destroyed: an exit that skips RuntimeExit (an early return, exit()
-// from Qt's display connection) must not tear Qt down during static
-// destruction, after parts of Qt have gone. The pointer keeps it reachable.
+// Never destroyed: it holds the Qt application.
 RuntimeState& State()
 {
-    static RuntimeState* const state = new RuntimeState;
-    return *state;
+    return NeverDestroyed<RuntimeState>();
 }
 
 // Every argument that Qt has not taken as one of its own options names a

@@ -94,7 +94,7 @@ public:
     template <class T>
     Ref<T> MenuItemAs(const String& name) const
     {
-        return RuntimeCheckCast<T>(Deref(MenuBar(), "menu bar of the window").Lookup(name));
+        return Deref(MenuBar(), "menu bar of the window").template LookupAs<T>(name);
     }
 
     // The property blob's 21 entries.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/ClassRegistry.h"
+#include "framework/core/NeverDestroyed.h"
 #include "framework/core/NilObjectException.h"
 #include "framework/gui/Window.h"
 
@@ -18,12 +19,10 @@ struct Lists {
     std::function<void()> changed;
 };
 
-// Never destroyed, like the runtime's state: open windows hold Qt widgets,
-// which must not be torn down during static destruction.
+// Never destroyed: open windows hold Qt widgets.
 Lists& TheLists()
 {
-    static Lists* const lists = new Lists;
-    return *lists;
+    return NeverDestroyed<Lists>();
 }
 
 std::string ShortClassName(std::string_view className)
