@@ -8,6 +8,7 @@
 
 #include "analysis/UpdateRecorder.h"
 #include "analysis/VersionAnalysis.h"
+#include "framework/core/BackgroundTask.h"
 #include "framework/core/NilObjectException.h"
 #include "tests/support/TempDir.h"
 
@@ -107,6 +108,36 @@ TEST(AnalysisBadInput, ScansPastFourGibibytes)
     EXPECT_EQ(recorder.Lines(),
               (Lines { "picture cs4", "name Adobe InDesign CS4", "subversion 6.0.0.1xy", "edition Macintosh Edition" }));
     EXPECT_EQ(summary.chunksRead, (chunkPast4GiB - 53248) / 4096 + 1);
+}
+
+// A document cut short while it is scanned ends the scan where it now ends,
+// as one without its marker; read to its old size it would take minutes of
+// empty reads. The 64 GiB document is sparse and cut to 100 kB at the first
+// yield.
+std::filesystem::path g_shrinking;
+
+void CutShort()
+{
+    if (!g_shrinking.empty()) {
+        std::filesystem::resize_file(g_shrinking, 100'000);
+        g_shrinking.clear();
+    }
+}
+
+TEST(AnalysisBadInput, ADocumentCutShortDuringItsScanEndsIt)
+{
+    const testing::TempDir dir;
+    std::string header(48, '\0');
+    header[29] = '\x06';
+    const auto path = dir.Write("shrinking.indd", header);
+    std::filesystem::resize_file(path, std::uintmax_t { 1 } << 36);
+    g_shrinking = path;
+    const fw::BackgroundTaskHook previous = fw::SetBackgroundTaskHook(CutShort);
+    UpdateRecorder recorder;
+    const ScanSummary summary = AnalyseDocumentVersion(fw::FolderItem(path), recorder);
+    fw::SetBackgroundTaskHook(previous);
+    EXPECT_EQ(recorder.Lines(), (Lines { "picture cs4", "name Adobe InDesign CS4", "subversion 不明", "edition 不明" }));
+    EXPECT_LE(summary.chunksRead, (100'000 - 53248) / 4096 + 2);
 }
 
 } // namespace

@@ -95,5 +95,17 @@ TEST_F(BinaryStreamTest, SeesBytesAppendedAfterOpening)
     EXPECT_EQ(stream->Read(10), "def");
 }
 
+TEST_F(BinaryStreamTest, EndsWhereTheFileWasCutShortAfterOpening)
+{
+    const auto path = m_dir.Write("shrinking.bin", m_bytes);
+    const Ref<BinaryStream> stream = FolderItem(path).OpenAsBinaryFile(false);
+    EXPECT_EQ(stream->Read(10), m_bytes.substr(0, 10));
+    std::filesystem::resize_file(path, 100'000);
+    stream->SetPosition(BinaryStream::kBufferSize);
+    EXPECT_EQ(stream->Read(4096), "");
+    EXPECT_TRUE(stream->Eof()) << "a stream read empty before its old size must end there";
+    EXPECT_EQ(stream->Length(), 100'000);
+}
+
 } // namespace
 } // namespace fw

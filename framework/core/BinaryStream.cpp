@@ -75,8 +75,18 @@ bool BinaryStream::FillBufferAt(std::int64_t position)
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got <= 0) {
-            return false; // end of file, or a read error: the caller gets what it has
+        if (got == 0) {
+            // The file ends here, whatever size it had before: one cut short
+            // under a scan must end the scan, not be read empty to its old size.
+            m_size = std::min(m_size, position);
+            return false;
+        }
+        if (got < 0) {
+            // I/O errors are not raised: the caller gets what it has, and the
+            // stream ends here, so a scan stops rather than failing on every
+            // later read.
+            m_failed = true;
+            return false;
         }
         m_bufferLength = static_cast<std::size_t>(got);
         m_size = std::max(m_size, position + got);
@@ -95,6 +105,9 @@ void BinaryStream::RefreshSize()
 bool BinaryStream::Eof()
 {
     if (!m_fd.IsOpen()) {
+        return true;
+    }
+    if (m_failed) {
         return true;
     }
     if (m_position < m_size) {

@@ -15,7 +15,9 @@ namespace fw {
 // buffer far larger than one read request, so a sequential scan costs one
 // system call per megabyte; the position is a 64-bit byte offset and setting it
 // inside the buffered range costs nothing. Errors never raise: a read that
-// fails, or starts at or past the end, yields fewer bytes or none.
+// fails, or starts at or past the end, yields fewer bytes or none. The end is
+// the file's real end: a read that finds no byte where one was expected (the
+// file was cut short, or the read failed) moves the end there.
 class BinaryStream : public Object {
 public:
     // Reads start small (a header costs no large read) and double while the
@@ -61,6 +63,7 @@ private:
     std::int64_t m_bufferStart = 0; // file offset of m_buffer[0]
     std::size_t m_bufferLength = 0; // valid bytes in m_buffer
     std::size_t m_fillSize = kFirstFillSize;
+    bool m_failed = false;          // a read failed: the stream ends there
     String m_scratch;               // ReadView's copy of a range that straddles two buffers
 };
 
