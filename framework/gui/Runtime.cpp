@@ -35,11 +35,13 @@ namespace fw {
 namespace {
 
 struct RuntimeState {
-    // QApplication keeps a reference to argc and the argv array: both live
-    // here, and it takes its own options out of them in place.
-    int argc = 1;
+    // The command line as it came. Qt is handed the program's name alone:
+    // the program has no options, so "-reverse" or "-platform" name
+    // documents, not Qt's settings (its environment variables still work).
+    // QApplication keeps a reference to its argc and argv: both live here.
     std::vector<std::string> arguments{"karvelio"};
-    std::vector<char*> argv;
+    int qtArgc = 1;
+    std::vector<char*> qtArgv;
     std::unique_ptr<QApplication> application;
     bool reportedFailure = false;
 };
@@ -50,8 +52,7 @@ RuntimeState& State()
     return NeverDestroyed<RuntimeState>();
 }
 
-// Every argument that Qt has not taken as one of its own options names a
-// document. The bytes are taken as they came: file names need not be UTF-8,
+// Every argument after the program's name names a document. The bytes are taken as they came: file names need not be UTF-8,
 // and Qt's decoded copy of the arguments would lose such a name. One that
 // cannot be read still reaches the application, whose analysis reports it,
 // rather than vanishing without a word. They are raised before the loop's
@@ -59,10 +60,10 @@ RuntimeState& State()
 // otherwise hold the first window back.
 void OpenDocumentsFromCommandLine()
 {
-    const RuntimeState& state = State();
-    for (int i = 1; i < state.argc && state.argv[static_cast<std::size_t>(i)] != nullptr; ++i) {
+    const std::vector<std::string>& arguments = State().arguments;
+    for (auto argument = std::next(arguments.begin()); argument != arguments.end(); ++argument) {
         std::error_code error;
-        const std::filesystem::path given = state.argv[static_cast<std::size_t>(i)];
+        const std::filesystem::path given = *argument;
         const std::string path = std::filesystem::absolute(given, error).string();
         EventLoop::Dispatch([path] {
             if (const Ref<Application> application = GetAppObject()) {
@@ -119,13 +120,9 @@ void RuntimeInit(int argc, char** argv)
     if (argc > 0 && argv != nullptr) {
         state.arguments.assign(argv, argv + argc);
     }
-    state.argv.clear();
-    for (std::string& argument : state.arguments) {
-        state.argv.push_back(argument.data());
-    }
-    state.argv.push_back(nullptr);
-    state.argc = static_cast<int>(state.arguments.size());
-    state.application = StartQtApplication(state.argc, state.argv.data());
+    state.qtArgv = {state.arguments.front().data(), nullptr};
+    state.qtArgc = 1;
+    state.application = StartQtApplication(state.qtArgc, state.qtArgv.data());
     // The run ends by Quit alone: the application lives on with its menu bar
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -190,9 +190,6 @@ public:
     void Event_OpenDocument(Ref<FolderItem> item) override
     {
         opened.push_back(item ? item->NativePath() : "nil");
-        if (opened.size() == 3) {
-            Quit(0);
-        }
     }
     std::vector<std::string> opened;
 };
@@ -205,16 +202,26 @@ TEST(EventLoop, FilesOnTheCommandLineBecomeOpenDocumentEvents)
     const std::string style = folder.Write("look.qss", "").string();
     // File names are bytes: this one is not UTF-8, and must arrive as it is.
     const std::string latin1 = folder.Write("caf\xE9.indd", "x").string();
-    // Qt's own options are Qt's; every other argument names a document, and
-    // one that cannot be read still reaches the application to be reported.
-    std::vector<std::string> arguments{"karvelio", "-stylesheet", style, missing, document, latin1};
+    // The program has no options: names that Qt would take for its own
+    // options are documents too, and one that cannot be read still reaches
+    // the application to be reported.
+    std::vector<std::string> arguments{"karvelio", "-reverse", "-stylesheet", style, missing, document, latin1};
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     const auto app = New<DocumentApp>();
-    const std::int32_t status = RunProgram([&] { RuntimeRegisterAppObject(app); }, static_cast<int>(argv.size()), argv.data());
-    EXPECT_EQ(app->opened, (std::vector<std::string>{missing, document, latin1}));
+    // The documents are opened before the loop's first pass, which quits.
+    const std::int32_t status = RunProgram(
+        [&] {
+            RuntimeRegisterAppObject(app);
+            EventLoop::Post([] { Quit(0); });
+        },
+        static_cast<int>(argv.size()), argv.data());
+    const auto inWorkingFolder = [](const char* name) { return std::filesystem::absolute(name).string(); };
+    EXPECT_EQ(app->opened, (std::vector<std::string>{inWorkingFolder("-reverse"), inWorkingFolder("-stylesheet"), style,
+                                                     missing, document, latin1}));
+    EXPECT_FALSE(QGuiApplication::isRightToLeft()) << "Qt took -reverse as its own option";
     EXPECT_EQ(status, 0);
     EXPECT_EQ(GetAppObject(), nullptr) << "shut-down drops the application object";
 }
