@@ -6,6 +6,7 @@
 
 #include "framework/core/ApplicationBundle.h"
 #include "framework/core/FolderItem.h"
+#include "framework/core/NeverDestroyed.h"
 
 namespace karvelio {
 
@@ -13,30 +14,53 @@ namespace {
 
 enum class Transparency { WhiteIsTransparent, Opaque };
 
-// A cache that lives to the end of the run and is never destroyed, not even
-// at exit: no window torn down after static destruction can find its picture
-// gone.
-fw::Ref<fw::Picture>& NewCache()
+// The family, in the order of its caches.
+enum Member : std::size_t { kCs, kCs2, kCs3, kCs4, kCs5, kCs55, kInd, kBrelom, kMemberCount };
+
+struct MemberFile {
+    const char* name;
+    Transparency transparency;
+};
+
+constexpr std::array<MemberFile, kMemberCount> kFiles { {
+    { "cs.pct", Transparency::WhiteIsTransparent },
+    { "cs2.pct", Transparency::WhiteIsTransparent },
+    { "cs3.pct", Transparency::WhiteIsTransparent },
+    { "cs4.pct", Transparency::WhiteIsTransparent },
+    { "cs5.pct", Transparency::WhiteIsTransparent },
+    { "cs55.pct", Transparency::WhiteIsTransparent },
+    { "ind.pct", Transparency::WhiteIsTransparent },
+    { "brelom.pct", Transparency::Opaque },
+} };
+
+// Each accessor's cache lives to the end of the run and is never destroyed,
+// not even at exit: no window torn down after static destruction can find
+// its picture gone.
+using Caches = std::array<fw::Ref<fw::Picture>, kMemberCount>;
+
+Caches& AllCaches()
 {
-    return *new fw::Ref<fw::Picture>();
+    return fw::NeverDestroyed<Caches>();
 }
 
-// One accessor's load: fills `cache` once; an empty cache is tried again on
+// One accessor's load: fills its cache once; an empty cache is tried again on
 // the next call. Transparency is set only by the call that loaded the picture.
-fw::Ref<fw::Picture> CachedPicture(fw::Ref<fw::Picture>& cache, const char* fileName, Transparency transparency)
+fw::Ref<fw::Picture> CachedPicture(Member member)
 {
+    fw::Ref<fw::Picture>& cache = AllCaches()[member];
     if (cache) {
         return cache;
     }
+    const MemberFile& file = kFiles[member];
     if (const fw::Ref<fw::FolderItem> resources = fw::GetApplicationBundleResources()) {
-        const fw::Ref<fw::FolderItem> file = resources->Child(fileName);
-        if (!file) {
-            throw fw::NilObjectException(std::string("item \"") + fileName + "\" of the Resources folder "
+        const fw::Ref<fw::FolderItem> item = resources->Child(file.name);
+        if (!item) {
+            throw fw::NilObjectException(std::string("item \"") + file.name + "\" of the Resources folder "
                                          + resources->NativePath());
         }
-        cache = file->OpenAsPicture();
+        cache = item->OpenAsPicture();
     }
-    if (cache && transparency == Transparency::WhiteIsTransparent) {
+    if (cache && file.transparency == Transparency::WhiteIsTransparent) {
         cache->SetTransparent(1);
     }
     return cache;
@@ -46,50 +70,47 @@ fw::Ref<fw::Picture> CachedPicture(fw::Ref<fw::Picture>& cache, const char* file
 
 fw::Ref<fw::Picture> cs()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "cs.pct", Transparency::WhiteIsTransparent);
+    return CachedPicture(kCs);
 }
 
 fw::Ref<fw::Picture> cs2()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "cs2.pct", Transparency::WhiteIsTransparent);
+    return CachedPicture(kCs2);
 }
 
 fw::Ref<fw::Picture> cs3()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "cs3.pct", Transparency::WhiteIsTransparent);
+    return CachedPicture(kCs3);
 }
 
 fw::Ref<fw::Picture> cs4()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "cs4.pct", Transparency::WhiteIsTransparent);
+    return CachedPicture(kCs4);
 }
 
 fw::Ref<fw::Picture> cs5()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "cs5.pct", Transparency::WhiteIsTransparent);
+    return CachedPicture(kCs5);
 }
 
 fw::Ref<fw::Picture> cs55()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "cs55.pct", Transparency::WhiteIsTransparent);
+    return CachedPicture(kCs55);
 }
 
 fw::Ref<fw::Picture> ind()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "ind.pct", Transparency::WhiteIsTransparent);
+    return CachedPicture(kInd);
 }
 
 fw::Ref<fw::Picture> brelom()
 {
-    static fw::Ref<fw::Picture>& pic = NewCache();
-    return CachedPicture(pic, "brelom.pct", Transparency::Opaque);
+    return CachedPicture(kBrelom);
+}
+
+void ForgetPicturesForTests()
+{
+    AllCaches() = {};
 }
 
 std::string_view PictureAccessorName(PictureAccessor accessor)

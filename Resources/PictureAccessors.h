@@ -23,6 +23,10 @@ fw::Ref<fw::Picture> ind();
 // The maker's logo, 170 by 65, drawn as it is.
 fw::Ref<fw::Picture> brelom();
 
+// Tests only: every accessor's cache empty again, as at the start of a run,
+// so that tests in one process do not see each other's pictures.
+void ForgetPicturesForTests();
+
 // The accessor's own name ("cs55"), for traces and test output; "" for a
 // function that is none of them.
 std::string_view PictureAccessorName(PictureAccessor accessor);

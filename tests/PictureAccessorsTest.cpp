@@ -1,6 +1,5 @@
 // The eight picture accessors against a bundle laid out in a temporary
-// folder: bin/karvelio beside Resources/. Each test runs in a process of its
-// own (ctest), so every test starts with empty caches.
+// folder: bin/karvelio beside Resources/. Every test starts with empty caches.
 
 #include <gtest/gtest.h>
 
@@ -36,8 +35,13 @@ protected:
         std::filesystem::create_directories(m_bundle.Path() / "bin");
         std::filesystem::create_directories(Resources());
         fw::SetExecutableFileOverride((m_bundle.Path() / "bin" / "karvelio").string());
+        karvelio::ForgetPicturesForTests();
     }
-    void TearDown() override { fw::SetExecutableFileOverride(""); }
+    void TearDown() override
+    {
+        fw::SetExecutableFileOverride("");
+        karvelio::ForgetPicturesForTests();
+    }
 
     std::filesystem::path Resources() const { return m_bundle.Path() / "Resources"; }
     void Put(const char* file, int width) const
