@@ -150,7 +150,7 @@ TEST_F(ResultWindowTest, ANewWindowShowsItsDesignBelowTheSharedMenuBar)
         {window->StaticText2(), {104, 42, 161, 20}, 2, "Adobe InDesign CS3", 12, black},
         {window->Canvas1(), {34, 42, 64, 64}, 3, "", 0, black},
         {window->StaticText3(), {105, 61, 137, 18}, 4, "Macintosh Edition", 10, black},
-        {window->StaticText4(), {20, 114, 151, 20}, 5, "https://brelom.example/", 12, QColor(0, 0, 255)},
+        {window->StaticText4(), {20, 114, 151, 20}, 5, MakerWebLink(), 12, QColor(0, 0, 255)},
         {window->StaticText5(), {105, 82, 160, 25}, 6, "サブバージョン不明", 14, black},
     };
     for (const Expected& e : controls) {
