@@ -2,7 +2,7 @@
 
 #include "analysis/VersionAnalysis.h"
 #include "app/App.h"
-#include "app/ResultWindowTargets.h"
+#include "windows/ResultWindowTargets.h"
 #include "framework/core/ByteStrings.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/Services.h"

@@ -1,4 +1,4 @@
-#include "app/ResultWindowTargets.h"
+#include "windows/ResultWindowTargets.h"
 
 #include "windows/Window1.h"
 
