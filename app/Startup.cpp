@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include <utility>
+
 #include "app/App.h"
 #include "app/Class1.h"
 #include "app/FileTypes.h"
@@ -25,7 +27,7 @@ void InitializeModules()
 void Main()
 {
     try {
-        const auto startup = fw::Delegate<void()>::Function(&Startup, "(  )");
+        const auto startup = fw::Delegate<void()>::Function(&Startup);
         fw::RunFrameworkInitialization(startup);
         fw::RuntimeRun();
     } catch (...) {
@@ -56,16 +58,24 @@ void NewAppInstance()
     fw::RuntimeRegisterAppObject(application);
 }
 
+namespace {
+
+// The menu items the application object handles, by Name, and their methods.
+const std::pair<const char*, bool (Class1::*)()> kMenuHandlers[] = {
+    {"hiraku", &Class1::_hiraku_Action},
+    {"kono", &Class1::_kono_Action},
+};
+
+} // namespace
+
 // Added to the object that App() gives, which is why the object is registered
 // first. The framework keeps only the method: the delegates may go.
 void ApplicationAddMenuHandlers()
 {
-    using Handler = bool (Class1::*)();
-    for (const char* name : {"hiraku", "kono"}) {
+    for (const auto& [name, handler] : kMenuHandlers) {
         const fw::Ref<Class1> application = App();
-        const Handler handler = Class1::Methods().Find<Handler>(std::string("_") + name + "_Action");
         fw::Deref(application, "application object")
-            .AddMenuHandler(name, fw::BindMethod(application, handler, fw::Hold::Strong));
+            .AddMenuHandler(name, Class1::Methods().Bind(application, handler, fw::Hold::Strong));
     }
 }
 

@@ -57,7 +57,7 @@ TEST(Delegate, RunsTheMethodOfTheTargetsOwnClass)
 
 TEST(Delegate, KeepsItsParameterListTextAsGiven)
 {
-    const auto delegate = Delegate<void()>::Function([] {}, "(  )");
+    const auto delegate = Delegate<void()>::Function([] {});
     EXPECT_EQ(delegate.ParameterList(), "(  )");
     EXPECT_FALSE(delegate.HasTarget());
     EXPECT_NO_THROW(delegate());

@@ -67,16 +67,16 @@ void Window1::CreateControls0()
     using fw::ControlEvent::MouseExit;
     using fw::ControlEvent::MouseUp;
     const Window1Design& design = Window1Design::Get();
-    fw::CreateControl(*this, design.pushButton2, {{Action, "PushButton2_Action"}});
+    fw::CreateControl(*this, design.pushButton2, {{Action, &Window1::PushButton2_Action}});
     fw::CreateControl(*this, design.staticText1);
     fw::CreateControl(*this, design.staticText2);
     fw::CreateControl(*this, design.canvas1);
     fw::CreateControl(*this, design.staticText3);
     fw::CreateControl(*this, design.staticText4,
-                      {{MouseDown, "StaticText4_MouseDown"},
-                       {MouseExit, "StaticText4_MouseExit"},
-                       {MouseEnter, "StaticText4_MouseEnter"},
-                       {MouseUp, "StaticText4_MouseUp"}});
+                      {{MouseDown, &Window1::StaticText4_MouseDown},
+                       {MouseExit, &Window1::StaticText4_MouseExit},
+                       {MouseEnter, &Window1::StaticText4_MouseEnter},
+                       {MouseUp, &Window1::StaticText4_MouseUp}});
     fw::CreateControl(*this, design.staticText5);
 }
 

@@ -69,19 +69,19 @@ void Window2::CreateControls0()
     using fw::ControlEvent::MouseExit;
     using fw::ControlEvent::MouseUp;
     const Window2Design& design = Window2Design::Get();
-    fw::CreateControl(*this, design.pushButton1, {{Action, "PushButton1_Action"}});
+    fw::CreateControl(*this, design.pushButton1, {{Action, &Window2::PushButton1_Action}});
     fw::CreateControl(*this, design.staticText1,
-                      {{MouseExit, "StaticText1_MouseExit"},
-                       {MouseEnter, "StaticText1_MouseEnter"},
-                       {MouseDown, "StaticText1_MouseDown"},
-                       {MouseUp, "StaticText1_MouseUp"}});
+                      {{MouseExit, &Window2::StaticText1_MouseExit},
+                       {MouseEnter, &Window2::StaticText1_MouseEnter},
+                       {MouseDown, &Window2::StaticText1_MouseDown},
+                       {MouseUp, &Window2::StaticText1_MouseUp}});
     // A logo that fails to load leaves the canvas empty; the rest is built.
     fw::CreateControl(*this, design.canvas1, brelom);
     fw::CreateControl(*this, design.staticText2,
-                      {{MouseUp, "StaticText2_MouseUp"},
-                       {MouseExit, "StaticText2_MouseExit"},
-                       {MouseEnter, "StaticText2_MouseEnter"},
-                       {MouseDown, "StaticText2_MouseDown"}});
+                      {{MouseUp, &Window2::StaticText2_MouseUp},
+                       {MouseExit, &Window2::StaticText2_MouseExit},
+                       {MouseEnter, &Window2::StaticText2_MouseEnter},
+                       {MouseDown, &Window2::StaticText2_MouseDown}});
     fw::CreateControl(*this, design.staticText3);
     fw::CreateControl(*this, design.staticText5);
 }

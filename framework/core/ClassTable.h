@@ -1,11 +1,11 @@
 #pragma once
 
 #include <any>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "framework/core/ClassRecord.h"
+#include "framework/core/Delegate.h"
 #include "framework/core/MethodSignature.h"
 #include "framework/core/RuntimeException.h"
 
@@ -53,8 +53,8 @@ MethodEntry Method(String name, M method)
 
 // A class's one table: its registered name, its own attributes and its own
 // methods in slot order. The class record is built from it, and code that
-// needs a method by name (event hook-ups) takes it from here, so the record
-// names exactly the methods that run. T is the class the table describes;
+// binds a method (event hook-ups, menu handlers) binds it through here, so
+// the record names exactly the methods that run. T is the class the table describes;
 // Subclass<T, …> insists that T declares a table of its own.
 template <class T>
 class ClassTable {
@@ -83,23 +83,29 @@ public:
         return record;
     }
 
-    // The method of that name as a member-function pointer of type M; raises
-    // RuntimeException naming the class and the method when there is none or
-    // it has another form.
+    // The entry of `method`; raises RuntimeException naming the class when
+    // its table does not list the method, so no method runs that the class
+    // record does not name.
     template <class M>
-    M Find(std::string_view name) const
+    const MethodEntry& EntryFor(M method) const
     {
         for (const MethodEntry& entry : m_methods) {
-            if (entry.name != name) {
-                continue;
+            if (const M* listed = std::any_cast<M>(&entry.method); listed != nullptr && *listed == method) {
+                return entry;
             }
-            if (const M* method = std::any_cast<M>(&entry.method)) {
-                return *method;
-            }
-            throw RuntimeException("method " + entry.name + " of class " + m_name + " takes " + entry.parameterList +
-                                   ", not " + ParameterListOf<M>());
         }
-        throw RuntimeException("class " + m_name + " has no method " + String(name));
+        throw RuntimeException("class " + m_name + " does not list the method taking " + ParameterListOf<M>() +
+                               " that is asked for");
+    }
+
+    // `method` bound to `target` as a delegate, with its entry's
+    // parameter-list text; raises as EntryFor does.
+    template <class M, class Target>
+    Delegate<typename MethodTraits<M>::Function> Bind(const Ref<Target>& target, M method, Hold hold) const
+    {
+        const MethodEntry& entry = EntryFor(method);
+        return Delegate<typename MethodTraits<M>::Function>::Bind(target, method, entry.parameterList,
+                                                                    hold == Hold::Weak);
     }
 
 private:

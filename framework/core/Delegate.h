@@ -52,14 +52,15 @@ public:
         return delegate;
     }
 
-    // A function with no target object (the start-up callback).
-    static Delegate Function(std::function<R(Args...)> function, String parameterList)
+    // A function with no target object (the start-up callback); its
+    // parameter-list text is read off its type like a method's.
+    static Delegate Function(std::function<R(Args...)> function)
     {
         Delegate delegate;
         delegate.m_method = [function = std::move(function)](Object*, Args... args) -> R {
             return function(std::forward<Args>(args)...);
         };
-        delegate.m_parameterList = std::move(parameterList);
+        delegate.m_parameterList = FunctionParameterListOf<R(Args...)>();
         return delegate;
     }
 

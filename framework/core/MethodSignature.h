@@ -102,4 +102,12 @@ String ParameterListOf()
     return detail::ParameterList(static_cast<Function*>(nullptr));
 }
 
+// The parameter-list text of a function without an object, R(A...): "(  )"
+// for the start-up callback.
+template <class F>
+String FunctionParameterListOf()
+{
+    return detail::ParameterList(static_cast<F*>(nullptr));
+}
+
 } // namespace fw

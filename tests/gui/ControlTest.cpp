@@ -225,7 +225,7 @@ TEST_F(ControlTest, ReturnAndEscapePressTheDefaultAndCancelButtons)
                                       .Encode());
             RuntimeAddEventHandler(button, ControlEvent::Action,
                                    Delegate<void(Ref<PushButton>)>::Function(
-                                       [&pressed](Ref<PushButton> sender) { pressed.push_back(sender->Name()); }, "( PushButton )"));
+                                       [&pressed](Ref<PushButton> sender) { pressed.push_back(sender->Name()); }));
         }
     });
     QTest::keyClick(window->NativeWindow(), Qt::Key_Escape);
@@ -272,12 +272,12 @@ TEST_F(ControlTest, HandlersOfTheWrongFormOrForAnEventTheClassLacksAreRefused)
 {
     const auto label = New<Label>();
     const auto button = New<PushButton>();
-    const auto noop = Delegate<void(Ref<Label>)>::Function([](Ref<Label>) {}, "( Label )");
+    const auto noop = Delegate<void(Ref<Label>)>::Function([](Ref<Label>) {});
     EXPECT_THROW(RuntimeAddEventHandler(label, ControlEvent::MouseDown, noop), RuntimeException);
     EXPECT_THROW(RuntimeAddEventHandler(label, ControlEvent::Action, noop), RuntimeException) << "labels have no Action";
     EXPECT_THROW(RuntimeAddEventHandler(label, 99, noop), RuntimeException);
     EXPECT_NO_THROW(RuntimeAddEventHandler(button, ControlEvent::Action,
-                                           Delegate<void(Ref<PushButton>)>::Function([](Ref<PushButton>) {}, "( PushButton )")));
+                                           Delegate<void(Ref<PushButton>)>::Function([](Ref<PushButton>) {})));
     EXPECT_THROW(RuntimeAddEventHandler(Ref<Label>(), ControlEvent::MouseEnter, noop), NilObjectException);
 }
 

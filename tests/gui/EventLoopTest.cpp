@@ -73,7 +73,7 @@ TEST(EventLoop, AnExceptionFromAHandlerEndsTheLoopAndIsReportedOnce)
             w.AddControl("PushButton1", w.New<PushButton>());
             RuntimeAddEventHandler(RuntimeCheckCast<PushButton>(w.ControlByName("PushButton1")), ControlEvent::Action,
                                    Delegate<void(Ref<PushButton>)>::Function(
-                                       [](Ref<PushButton>) { throw NilObjectException("label"); }, "( PushButton )"));
+                                       [](Ref<PushButton>) { throw NilObjectException("label"); }));
         });
         const auto button = RuntimeCheckCast<PushButton>(window->ControlByName("PushButton1"));
         QTimer::singleShot(0, [button] { button->Push(); button->Push(); });
@@ -246,8 +246,7 @@ TEST(EventLoop, AWindowClosedWhileItsLabelsHandlerYieldsIsNotTouchedAfterwards)
                         }
                         widgetWentDuringHandler = widget.isNull();
                         return true;
-                    },
-                    "( Label, Int32, Int32 ) as Boolean"));
+                    }));
         });
         QWidget* labelWidget = RuntimeCheckCast<Label>(window->ControlByName("StaticText1"))->Widget();
         QTimer::singleShot(10, [labelWidget] { QTest::mousePress(labelWidget, Qt::LeftButton); });
