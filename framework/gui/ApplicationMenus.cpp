@@ -73,6 +73,41 @@ void ShowMenuBarOf(Window& window)
     ApplicationMenus::ScheduleRefresh();
 }
 
+// The item of `bar` that `key` is the shortcut of; nil for none.
+Ref<MenuItem> ItemBoundTo(const MenuBar& bar, const QKeySequence& key)
+{
+    for (const Ref<MenuItem>& item : bar.Descendants()) {
+        if (!item->IsSeparator() && item->Children().empty() &&
+            MenuBarView::KeySequenceFor(item->KeyboardShortcut()) == key) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+// A window of the program that shows no menu bar (the about window) answers
+// the shortcuts of the application's bar, as the Mac's one bar answers every
+// window: the update runs, then the item is chosen if it is on. True when the
+// key is one of the bar's.
+bool TakeApplicationShortcut(const QKeySequence& key)
+{
+    const Ref<Application> application = GetAppObject();
+    const Ref<MenuBar> bar = application ? application->MenuBar() : nullptr;
+    const Ref<MenuItem> item = bar ? ItemBoundTo(*bar, key) : nullptr;
+    if (!item) {
+        return false;
+    }
+    // On the loop's next pass, so no dialog that the item opens runs inside
+    // the key's delivery.
+    EventLoop::Post([bar, item] {
+        ApplicationMenus::Update(*bar);
+        if (item->Enabled()) {
+            ApplicationMenus::Choose(item);
+        }
+    });
+    return true;
+}
+
 bool AnOpenWindowShowsAMenuBar()
 {
     for (std::int32_t index = 0; index < WindowCount(); ++index) {
@@ -106,7 +141,7 @@ void ApplicationMenus::Install()
     Window::SetMenuBarChangedHook(&ShowMenuBarOf);
     WindowList::SetChangedHook(&ApplicationMenus::ScheduleRefresh);
     state.filter = std::make_unique<MenuEventFilter>(
-        [](MenuBarView& view) { EventLoop::Dispatch([&view] { Update(*view.Bar()); }); },
+        [](MenuBarView& view) { EventLoop::Dispatch([&view] { Update(*view.Bar()); }); }, &TakeApplicationShortcut,
         &ApplicationMenus::ScheduleRefresh);
     QCoreApplication::instance()->installEventFilter(state.filter.get());
     ScheduleRefresh();

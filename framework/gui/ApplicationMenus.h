@@ -15,7 +15,8 @@ class Window;
 // one shared tree, runs the menu update before a menu opens and before a
 // shortcut is taken, carries out chosen items, and, since Linux has no menu
 // bar of the screen, shows the application's MenuBar in a small window of its
-// own while no open window shows a menu bar. The runtime installs it at
+// own while no open window shows a menu bar, and lets the application's
+// shortcuts act in a window that shows none. The runtime installs it at
 // start-up and removes it at shut-down.
 class ApplicationMenus {
 public:

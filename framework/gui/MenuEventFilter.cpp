@@ -40,8 +40,11 @@ bool ShowsAMenuBarOfAWindow(QObject* watched)
 
 } // namespace
 
-MenuEventFilter::MenuEventFilter(std::function<void(MenuBarView&)> beforeShortcut, std::function<void()> shownChanged)
+MenuEventFilter::MenuEventFilter(std::function<void(MenuBarView&)> beforeShortcut,
+                                 std::function<bool(const QKeySequence&)> withoutABar,
+                                 std::function<void()> shownChanged)
     : m_beforeShortcut(std::move(beforeShortcut))
+    , m_withoutABar(std::move(withoutABar))
     , m_shownChanged(std::move(shownChanged))
 {
 }
@@ -52,10 +55,16 @@ bool MenuEventFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ShortcutOverride:
         // Qt offers the event to the QWindow as well; the widget is enough.
         if (watched->isWidgetType()) {
-            MenuBarView* view = ViewAround(qobject_cast<QWidget*>(watched));
-            const auto* key = static_cast<const QKeyEvent*>(event);
-            if (view != nullptr && view->Binds(QKeySequence(key->keyCombination()))) {
-                m_beforeShortcut(*view);
+            auto* widget = qobject_cast<QWidget*>(watched);
+            MenuBarView* view = ViewAround(widget);
+            const QKeySequence key(static_cast<const QKeyEvent*>(event)->keyCombination());
+            if (view != nullptr && view->isVisible()) {
+                if (view->Binds(key)) {
+                    m_beforeShortcut(*view);
+                }
+            } else if (dynamic_cast<const NativeWindow*>(widget->window()) != nullptr && m_withoutABar(key)) {
+                event->accept();
+                return true;
             }
         }
         break;

@@ -53,6 +53,11 @@ public:
         ++about;
         return false;
     }
+    bool Undo()
+    {
+        ++undone;
+        return false;
+    }
     bool KeepRunning()
     {
         ++quitAsked;
@@ -62,6 +67,7 @@ public:
     int updates = 0;
     int opened = 0;
     int about = 0;
+    int undone = 0;
     int quitAsked = 0;
     bool failUpdate = false;
 };
@@ -79,6 +85,7 @@ protected:
         RuntimeRegisterAppObject(app);
         app->AddMenuHandler("hiraku", Delegate<bool()>::Bind(app, &TestApp::Open, "(  ) as Boolean", false));
         app->AddMenuHandler("kono", Delegate<bool()>::Bind(app, &TestApp::About, "(  ) as Boolean", false));
+        app->AddMenuHandler("EditUndo", Delegate<bool()>::Bind(app, &TestApp::Undo, "(  ) as Boolean", false));
     }
     void TearDown() override
     {
@@ -270,9 +277,12 @@ TEST_F(ApplicationMenusTest, ALaterMenuBarReplacesTheViewAndNilRemovesIt)
     EXPECT_TRUE(MenuWindowShown());
 }
 
+// Where the key is pressed.
+enum class KeyWindow { WithTheBar, TheMenuWindow, WithoutABar };
+
 struct ShortcutCase {
     const char* label;
-    bool inMenuWindow; // else in a window that shows the bar
+    KeyWindow in;
     Qt::Key key;
     bool quits;
     int opened;
@@ -293,10 +303,11 @@ TEST_P(ShortcutTest, TheUpdateRunsBeforeTheShortcutIsTaken)
     Ref<TestWindow> window;
     QMainWindow* target = nullptr;
     Settle();
-    if (c.inMenuWindow) {
+    if (c.in == KeyWindow::TheMenuWindow) {
         target = ApplicationMenus::MenuWindow();
     } else {
-        window = WindowWithBar();
+        // A window without a bar leaves the menu window shown beside it.
+        window = c.in == KeyWindow::WithTheBar ? WindowWithBar() : MakeWindow("");
         target = window->NativeWindow();
     }
     ASSERT_NE(target, nullptr);
@@ -309,17 +320,22 @@ TEST_P(ShortcutTest, TheUpdateRunsBeforeTheShortcutIsTaken)
     Settle();
     EXPECT_EQ(EventLoop::QuitRequested(), c.quits);
     EXPECT_EQ(app->opened, c.opened);
+    EXPECT_EQ(app->undone, 0) << "Undo is never enabled";
     EXPECT_EQ(EventLoop::PendingException(), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ShortcutTest,
-    testing::Values(ShortcutCase{"CtrlQInAWindow", false, Qt::Key_Q, true, 0},
-                    ShortcutCase{"CtrlOInAWindow", false, Qt::Key_O, false, 1},
-                    ShortcutCase{"CtrlQInTheMenuWindow", true, Qt::Key_Q, true, 0},
-                    ShortcutCase{"CtrlOInTheMenuWindow", true, Qt::Key_O, false, 1},
+    testing::Values(ShortcutCase{"CtrlQInAWindow", KeyWindow::WithTheBar, Qt::Key_Q, true, 0},
+                    ShortcutCase{"CtrlOInAWindow", KeyWindow::WithTheBar, Qt::Key_O, false, 1},
+                    ShortcutCase{"CtrlQInTheMenuWindow", KeyWindow::TheMenuWindow, Qt::Key_Q, true, 0},
+                    ShortcutCase{"CtrlOInTheMenuWindow", KeyWindow::TheMenuWindow, Qt::Key_O, false, 1},
+                    // The application's bar answers a window that shows none.
+                    ShortcutCase{"CtrlQInAWindowWithoutABar", KeyWindow::WithoutABar, Qt::Key_Q, true, 0},
+                    ShortcutCase{"CtrlOInAWindowWithoutABar", KeyWindow::WithoutABar, Qt::Key_O, false, 1},
                     // Undo is bound but never enabled: the key does nothing.
-                    ShortcutCase{"CtrlZDoesNothing", false, Qt::Key_Z, false, 0}),
+                    ShortcutCase{"CtrlZDoesNothing", KeyWindow::WithTheBar, Qt::Key_Z, false, 0},
+                    ShortcutCase{"CtrlZDoesNothingWithoutABar", KeyWindow::WithoutABar, Qt::Key_Z, false, 0}),
     [](const testing::TestParamInfo<ShortcutCase>& param) { return std::string(param.param.label); });
 
 struct ChoiceCase {
