@@ -163,6 +163,38 @@ TEST_F(AboutWindowTest, ItIsACentredWhiteDialogThatKeepsItsSizeThoughResizeable)
     EXPECT_EQ(native->size(), QSize(300, 180));
 }
 
+// Each control at its place, in its size and style: the links underlined,
+// the name bold, nothing else either.
+TEST_F(AboutWindowTest, EachControlHasItsPlaceAndStyle)
+{
+    const auto window = Window2::Instance();
+    struct Expected {
+        Ref<fw::RectControl> control;
+        QRect geometry;
+        int pixelSize;
+        bool bold;
+        bool underline;
+    };
+    const Expected controls[] = {
+        {window->PushButton1(), {216, 150, 69, 20}, 12, false, false},
+        {window->StaticText1(), {20, 117, 210, 20}, 11, false, true},
+        {window->Canvas1(), {65, 9, 170, 65}, 0, false, false},
+        {window->StaticText2(), {20, 147, 150, 20}, 11, false, true},
+        {window->StaticText3(), {20, 80, 157, 25}, 12, true, false},
+        {window->StaticText5(), {195, 83, 69, 22}, 9, false, false},
+    };
+    for (const Expected& e : controls) {
+        SCOPED_TRACE(e.control->Name());
+        EXPECT_EQ(e.control->Widget()->geometry(), e.geometry);
+        if (e.pixelSize != 0) {
+            const QFont font = e.control->Widget()->font();
+            EXPECT_EQ(font.pixelSize(), e.pixelSize);
+            EXPECT_EQ(font.bold(), e.bold);
+            EXPECT_EQ(font.underline(), e.underline);
+        }
+    }
+}
+
 TEST_F(AboutWindowTest, EachLinkTurnsRedUnderTheMouseAndOpensItsAddressOnRelease)
 {
     const auto window = Window2::Instance();
