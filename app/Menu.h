@@ -6,10 +6,19 @@
 
 namespace karvelio {
 
-// The application's menu bar: "File" (Open, Quit), "Edit" (Undo, a
-// separator, Cut, Copy, Paste, Clear) and the about item, which the framework
-// shows in the application menu. One shared instance serves the application
-// and every result window; other code finds its items by Name only.
+// The application's menu bar. One shared instance serves the application and
+// every result window; other code finds its items by Name only.
+//
+// What each Name is:
+//   UntitledMenu2  the menu "File"
+//     hiraku       "開く", Open (Ctrl+O)
+//     FileQuit     "Quit" (Ctrl+Q)
+//   UntitledMenu0  the menu "Edit"; its items are never enabled
+//     EditUndo     "Undo"
+//     UntitledMenu1  a separator line
+//     EditCut, EditCopy, EditPaste, EditClear
+//     kono         "Karvelio", the about item, appended here but shown in
+//                  the application menu
 class Menu : public fw::Subclass<Menu, fw::MenuBar> {
 public:
     // An empty bar: the items are built by Constructor, which Shared() runs.

@@ -14,11 +14,22 @@
 namespace karvelio {
 
 // The result window: one per examined document, 280 by 150, with the shared
-// menu bar. It shows the program's name, the release name, a picture of the
-// release, the edition, the sub-version, a link to the maker's web page and
-// a button "閉じる". Everything it holds is held by the framework's window;
-// other code reaches its controls and menu items through the accessors,
-// which look them up by name on every call.
+// menu bar. Everything it holds is held by the framework's window; other
+// code reaches its controls and menu items through the accessors, which look
+// them up by name on every call.
+//
+// What each name is:
+//   PushButton2    the button "閉じる"
+//   StaticText1    the program's name, "Karvelio"
+//   StaticText2    the release name ("Adobe InDesign CS3")
+//   Canvas1        the release's picture, 64 by 64
+//   StaticText3    the edition ("Macintosh Edition")
+//   StaticText4    the link to the maker's web page
+//   StaticText5    the sub-version text
+//   UntitledMenu2  the File menu: hiraku ("開く", Open), FileQuit ("Quit")
+//   UntitledMenu0  the Edit menu: EditUndo, UntitledMenu1 (a separator),
+//                  EditCut, EditCopy, EditPaste, EditClear, and kono (the
+//                  about item, shown in the application menu)
 class Window1 : public fw::Subclass<Window1, fw::Window> {
 public:
     static fw::ClassTable<Window1> Table();

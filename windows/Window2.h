@@ -10,11 +10,18 @@
 
 namespace karvelio {
 
-// The about window, 300 by 180: the program's name, its version, the maker's
-// logo, links to the maker's web page and mail address, and a button "Close".
-// There is at most one; the framework holds it as the class's implicit
-// instance, so closing it is all it takes for the next request to build a
-// fresh one with blue links and the version written anew.
+// The about window, 300 by 180. There is at most one; the framework holds it
+// as the class's implicit instance, so closing it is all it takes for the
+// next request to build a fresh one with blue links and the version written
+// anew.
+//
+// What each name is:
+//   PushButton1  the button "Close"
+//   StaticText1  the link to the maker's web page
+//   Canvas1      the maker's logo, 170 by 65
+//   StaticText2  the link to the maker's mail address ("mailto:…")
+//   StaticText3  the program's name, "Karvelio", in bold
+//   StaticText5  the version, "Ver. " and the application's long version
 class Window2 : public fw::Subclass<Window2, fw::Window> {
 public:
     static fw::ClassTable<Window2> Table();
