@@ -6,19 +6,9 @@ cd "$(dirname "$0")"
 
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-vlgothic desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin clang libclang-rt-14-dev
-          xvfb xauth xdotool)
+          xvfb xauth xdotool imagemagick)
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "test.sh: installing ${missing[*]}"
-  sudo=""
-  [[ $(id -u) -eq 0 ]] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing-packages.sh test.sh "${packages[@]}"
 
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DKARVELIO_WERROR=ON
@@ -34,7 +24,7 @@ ctest --test-dir build-asan --output-on-failure -j"$jobs" -E _bench_
 
 # The fuzzers need clang (libFuzzer); where it is there, build them apart and
 # give each a short run so a crash on odd input fails the build.
-if command -v clang++ >/dev/null && [[ -d fuzz ]]; then
+if command -v clang++ >/dev/null; then
   # fuzzer-no-link instruments the libraries too, so coverage guides the fuzzing.
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKARVELIO_GUI=OFF -DKARVELIO_WERROR=ON \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" >/dev/null

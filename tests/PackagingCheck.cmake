@@ -1,5 +1,7 @@
-# Installs the build into a scratch prefix and checks the layout the program
-# relies on (bin/karvelio beside Resources/ with the eight pictures) and that
+# Installs the build as a packager would, staged under DESTDIR, and checks the
+# layout the program relies on (its executable beside Resources/ with the
+# eight pictures in lib/karvelio, bin/karvelio a link that still leads there
+# inside the staging folder) and that
 # the desktop would open ".indd" files with Karvelio: the MIME type the XML
 # declares is the one the .desktop entry claims, the entry's icon is installed
 # in the hicolor theme at the sizes its folders name, and (where
@@ -10,23 +12,41 @@
 
 cmake_minimum_required(VERSION 3.25)
 
+# PREFIX is the staging folder; the install below takes /usr for its prefix,
+# and from here on PREFIX names that installed tree inside the staging folder.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(
-  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+  COMMAND "${CMAKE_COMMAND}" -E env "DESTDIR=${PREFIX}" "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix /usr
   RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
+set(PREFIX "${PREFIX}/usr")
 
-# The program finds its pictures as its folder's parent's "Resources".
-if(NOT EXISTS "${PREFIX}/bin/karvelio")
-  message(FATAL_ERROR "not installed: ${PREFIX}/bin/karvelio")
+# The program finds its pictures as its folder's parent's "Resources", with
+# its folder read through any link, so the executable itself must lie in
+# lib/karvelio/bin and bin/karvelio lead to it. An absolute link would lead
+# out of the staging folder.
+set(program "${PREFIX}/lib/karvelio/bin/karvelio")
+if(NOT EXISTS "${program}" OR IS_SYMLINK "${program}" OR IS_DIRECTORY "${program}")
+  message(FATAL_ERROR "not installed as a file: ${program}")
+endif()
+if(NOT IS_SYMLINK "${PREFIX}/bin/karvelio")
+  message(FATAL_ERROR "not a symbolic link: ${PREFIX}/bin/karvelio")
+endif()
+file(REAL_PATH "${PREFIX}/bin/karvelio" linked)
+file(REAL_PATH "${program}" program)
+if(NOT linked STREQUAL program)
+  message(FATAL_ERROR "${PREFIX}/bin/karvelio leads to ${linked}, not to ${program}")
 endif()
 foreach(picture IN ITEMS cs cs2 cs3 cs4 cs5 cs55 ind brelom)
-  if(NOT EXISTS "${PREFIX}/Resources/${picture}.pct")
-    message(FATAL_ERROR "not installed: ${PREFIX}/Resources/${picture}.pct")
+  if(NOT EXISTS "${PREFIX}/lib/karvelio/Resources/${picture}.pct")
+    message(FATAL_ERROR "not installed: ${PREFIX}/lib/karvelio/Resources/${picture}.pct")
   endif()
 endforeach()
+if(EXISTS "${PREFIX}/Resources")
+  message(FATAL_ERROR "${PREFIX}/Resources is installed: the program never looks there")
+endif()
 
 set(mime_xml "${PREFIX}/share/mime/packages/karvelio.xml")
 set(desktop "${PREFIX}/share/applications/karvelio.desktop")

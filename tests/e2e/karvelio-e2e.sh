@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Drives the real karvelio from outside, as a user would, through a real X
 # client (xdotool). Run it under a display of its own:
-#   xvfb-run -a tests/e2e/karvelio-e2e.sh build/bin/karvelio
+#   xvfb-run -a tests/e2e/karvelio-e2e.sh build/bin/karvelio build
+# The build folder is installed into a scratch prefix for the last case.
 # Bare Xvfb has no window manager: a window gets the keyboard focus from
 # xdotool before keys are sent to it.
 set -uo pipefail
 
 karvelio=$(realpath "$1")
+build=$(realpath "$2")
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -179,6 +181,40 @@ fi
 finish
 status=$?
 [[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+
+echo "case: installed into a prefix, bin/karvelio draws the release badge, then Ctrl+Q"
+prefix="$work/prefix"
+if ! cmake --install "$build" --prefix "$prefix" >"$work/out.log" 2>&1; then
+  fail "cmake --install $build failed"
+else
+  "$prefix/bin/karvelio" "$work/$first" >"$work/out.log" 2>&1 &
+  pid=$!
+  result=$(window "$first")
+  if [[ -z "$result" ]]; then
+    fail "no window titled $first"
+  else
+    # The badge's canvas: one colour while it is blank (no picture found),
+    # many once the badge is drawn. The window may show before it paints.
+    colours=0
+    if ! command -v import >/dev/null; then
+      fail "ImageMagick's import is not installed: cannot look at the badge"
+    else
+      for _ in $(seq 25); do
+        colours=$(import -window "$result" -crop 64x64+34+42 +repage -format %k info: 2>"$work/import.log")
+        ((${colours:-0} > 1)) && break
+        sleep 0.2
+      done
+      if ((${colours:-0} <= 1)); then
+        fail "the installed program drew no release badge (${colours:-no} colour(s) in its canvas)"
+        cat "$work/import.log"
+      fi
+    fi
+    keys "$result" ctrl+q
+  fi
+  finish
+  status=$?
+  [[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+fi
 
 if ((failures)); then
   echo "$failures failure(s); the last run's output:"
