@@ -12,6 +12,9 @@ build=$(realpath "$2")
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The open dialog saves its state in the configuration folder: not the
+# tester's.
+export XDG_CONFIG_HOME="$work/config"
 unset QT_QPA_PLATFORM
 failures=0
 pid=""
