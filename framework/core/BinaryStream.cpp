@@ -104,10 +104,7 @@ void BinaryStream::RefreshSize()
 
 bool BinaryStream::Eof()
 {
-    if (!m_fd.IsOpen()) {
-        return true;
-    }
-    if (m_failed) {
+    if (!m_fd.IsOpen() || m_failed) {
         return true;
     }
     if (m_position < m_size) {

@@ -98,14 +98,13 @@ public:
                                " that is asked for");
     }
 
-    // `method` bound to `target` as a delegate, with its entry's
-    // parameter-list text; raises as EntryFor does.
+    // `method` bound to `target` as a delegate, once the table has been found
+    // to list it; raises as EntryFor does.
     template <class M, class Target>
-    Delegate<typename MethodTraits<M>::Function> Bind(const Ref<Target>& target, M method, Hold hold) const
+    auto Bind(const Ref<Target>& target, M method, Hold hold) const
     {
-        const MethodEntry& entry = EntryFor(method);
-        return Delegate<typename MethodTraits<M>::Function>::Bind(target, method, entry.parameterList,
-                                                                    hold == Hold::Weak);
+        EntryFor(method);
+        return BindMethod(target, method, hold);
     }
 
 private:

@@ -18,13 +18,13 @@ struct EventHookup {
     EventHookup(std::int32_t eventNumber, M handler)
         : event(eventNumber)
         , method(handler)
-        , parameterList(ParameterListOf<M>())
+        , parameterList(&ParameterListOf<M>)
     {
     }
 
     std::int32_t event;
-    std::any method;      // the member-function pointer, of its own type
-    String parameterList; // what the method takes, for a message
+    std::any method;           // the member-function pointer, of its own type
+    String (*parameterList)(); // what the method takes, for a message only
 };
 
 namespace detail {
@@ -37,7 +37,7 @@ void AttachHandler(const Ref<W>& window, const Ref<C>& control, const EventHooku
     const M* method = std::any_cast<M>(&hookup.method);
     if (method == nullptr) {
         throw RuntimeException("the handler of event " + std::to_string(hookup.event) + " of control " +
-                               Deref(control, "control").Name() + " takes " + hookup.parameterList + ", not " +
+                               Deref(control, "control").Name() + " takes " + hookup.parameterList() + ", not " +
                                ParameterListOf<M>());
     }
     RuntimeAddEventHandler(control, hookup.event, W::Methods().Bind(window, *method, Hold::Weak));

@@ -52,12 +52,12 @@ RuntimeState& State()
     return NeverDestroyed<RuntimeState>();
 }
 
-// Every argument after the program's name names a document. The bytes are taken as they came: file names need not be UTF-8,
-// and Qt's decoded copy of the arguments would lose such a name. One that
-// cannot be read still reaches the application, whose analysis reports it,
-// rather than vanishing without a word. They are raised before the loop's
-// first pass, whose own start-up work (session bus, input methods) would
-// otherwise hold the first window back.
+// Every argument after the program's name names a document. The bytes are
+// taken as they came: file names need not be UTF-8, and Qt's decoded copy of
+// the arguments would lose such a name. One that cannot be read still reaches
+// the application, whose analysis reports it, rather than vanishing without a
+// word. They are raised before the loop's first pass, whose own start-up work
+// (session bus, input methods) would otherwise hold the first window back.
 void OpenDocumentsFromCommandLine()
 {
     const std::vector<std::string>& arguments = State().arguments;

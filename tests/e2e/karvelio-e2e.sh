@@ -30,16 +30,23 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Starts karvelio with the given documents; its output goes to a file, so no
-# pipe keeps anything waiting for it.
+# Starts the program ($program, the built one unless a case says otherwise)
+# with the given documents; its output goes to a file, so no pipe keeps
+# anything waiting for it.
+program=$karvelio
 start() {
-  "$karvelio" "$@" >"$work/out.log" 2>&1 &
+  "$program" "$@" >"$work/out.log" 2>&1 &
   pid=$!
 }
 
 # The id of the visible window titled exactly $1, waiting up to 20 s for it.
 window() {
   timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
+
+# The open dialog, waiting up to 20 s for it.
+open_dialog() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^Open" 2>/dev/null | head -1
 }
 
 visible_count() {
@@ -72,6 +79,13 @@ finish() {
   return "$status"
 }
 
+# Waits for the program to end and expects status 0 after what $1 says.
+expect_clean_end() {
+  finish
+  local status=$?
+  [[ $status -eq 0 ]] || fail "$1 ended it with status $status, not 0"
+}
+
 # A header is all a document needs to open: this one names CS4 (version
 # byte 06 at offset 29 of a little-endian header).
 make_document() {
@@ -90,9 +104,7 @@ two=$(window "$second")
 [[ -n "$one" ]] || fail "no window titled $first"
 [[ -n "$two" ]] || fail "no window titled $second"
 [[ -n "$two" ]] && keys "$two" ctrl+q
-finish
-status=$?
-[[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+expect_clean_end Ctrl+Q
 
 echo "case: an unreadable document shows the message box; Return dismisses it and the program ends with 0"
 start "$work/missing.indd"
@@ -103,9 +115,7 @@ if [[ -n "$box" ]]; then
 else
   fail "no message box"
 fi
-finish
-status=$?
-[[ $status -eq 0 ]] || fail "after the message it ended with status $status, not 0"
+expect_clean_end "the message"
 
 echo "case: Ctrl+O, a document typed into the dialog, then its window"
 start
@@ -114,7 +124,7 @@ if [[ -z "$bar" ]]; then
   fail "no menu bar window at start"
 else
   keys "$bar" ctrl+o
-  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^Open" 2>/dev/null | head -1)
+  dialog=$(open_dialog)
   if [[ -z "$dialog" ]]; then
     fail "Ctrl+O showed no open dialog"
   else
@@ -133,9 +143,7 @@ else
     [[ -n "$opened" ]] && keys "$opened" ctrl+q
   fi
 fi
-finish
-status=$?
-[[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+expect_clean_end Ctrl+Q
 
 echo "case: the about item opens one about window, also when chosen twice"
 start "$work/$first"
@@ -162,15 +170,13 @@ else
   # while it is in front.
   about=$(window Karvelio)
   keys "$about" ctrl+o
-  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^Open" 2>/dev/null | head -1)
+  dialog=$(open_dialog)
   [[ -n "$dialog" ]] || fail "Ctrl+O in the about window showed no open dialog"
   [[ -n "$dialog" ]] && keys "$dialog" Escape
   sleep 0.5
   keys "$about" ctrl+q
 fi
-finish
-status=$?
-[[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+expect_clean_end Ctrl+Q
 
 echo "case: a document named like a toolkit option opens like any other"
 make_document -reverse
@@ -181,17 +187,15 @@ if [[ -n "$option" ]]; then
 else
   fail "no window titled -reverse"
 fi
-finish
-status=$?
-[[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+expect_clean_end Ctrl+Q
 
 echo "case: installed into a prefix, bin/karvelio draws the release badge, then Ctrl+Q"
 prefix="$work/prefix"
 if ! cmake --install "$build" --prefix "$prefix" >"$work/out.log" 2>&1; then
   fail "cmake --install $build failed"
 else
-  "$prefix/bin/karvelio" "$work/$first" >"$work/out.log" 2>&1 &
-  pid=$!
+  program="$prefix/bin/karvelio"
+  start "$work/$first"
   result=$(window "$first")
   if [[ -z "$result" ]]; then
     fail "no window titled $first"
@@ -214,9 +218,7 @@ else
     fi
     keys "$result" ctrl+q
   fi
-  finish
-  status=$?
-  [[ $status -eq 0 ]] || fail "Ctrl+Q ended it with status $status, not 0"
+  expect_clean_end Ctrl+Q
 fi
 
 if ((failures)); then
