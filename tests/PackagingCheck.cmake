@@ -12,33 +12,52 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-# PREFIX is the staging folder; the install below takes /usr for its prefix,
-# and from here on PREFIX names that installed tree inside the staging folder.
-file(REMOVE_RECURSE "${PREFIX}")
-execute_process(
-  COMMAND "${CMAKE_COMMAND}" -E env "DESTDIR=${PREFIX}" "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix /usr
-  RESULT_VARIABLE result OUTPUT_QUIET)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cmake --install failed: ${result}")
-endif()
-set(PREFIX "${PREFIX}/usr")
+# Installs the build staged under `stage`, as a packager would, with /usr for
+# its prefix.
+function(stage_install stage)
+  execute_process(
+    COMMAND "${CMAKE_COMMAND}" -E env "DESTDIR=${stage}" "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix /usr
+    RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install into ${stage} failed: ${result}\n${errors}")
+  endif()
+endfunction()
 
 # The program finds its pictures as its folder's parent's "Resources", with
 # its folder read through any link, so the executable itself must lie in
 # lib/karvelio/bin and bin/karvelio lead to it. An absolute link would lead
 # out of the staging folder.
-set(program "${PREFIX}/lib/karvelio/bin/karvelio")
-if(NOT EXISTS "${program}" OR IS_SYMLINK "${program}" OR IS_DIRECTORY "${program}")
-  message(FATAL_ERROR "not installed as a file: ${program}")
-endif()
-if(NOT IS_SYMLINK "${PREFIX}/bin/karvelio")
-  message(FATAL_ERROR "not a symbolic link: ${PREFIX}/bin/karvelio")
-endif()
-file(REAL_PATH "${PREFIX}/bin/karvelio" linked)
-file(REAL_PATH "${program}" program)
-if(NOT linked STREQUAL program)
-  message(FATAL_ERROR "${PREFIX}/bin/karvelio leads to ${linked}, not to ${program}")
-endif()
+function(check_program_link prefix)
+  set(program "${prefix}/lib/karvelio/bin/karvelio")
+  if(NOT EXISTS "${program}" OR IS_SYMLINK "${program}" OR IS_DIRECTORY "${program}")
+    message(FATAL_ERROR "not installed as a file: ${program}")
+  endif()
+  if(NOT IS_SYMLINK "${prefix}/bin/karvelio")
+    message(FATAL_ERROR "not a symbolic link: ${prefix}/bin/karvelio")
+  endif()
+  file(REAL_PATH "${prefix}/bin/karvelio" linked)
+  file(REAL_PATH "${program}" program)
+  if(NOT linked STREQUAL program)
+    message(FATAL_ERROR "${prefix}/bin/karvelio leads to ${linked}, not to ${program}")
+  endif()
+endfunction()
+
+# Where the prefix's bin folder is itself a link to a folder elsewhere (some
+# home folders are set up so), bin/karvelio still leads to the executable.
+set(stage "${PREFIX}-linked-bin")
+file(REMOVE_RECURSE "${stage}")
+file(MAKE_DIRECTORY "${stage}/elsewhere/bin" "${stage}/usr")
+file(CREATE_LINK ../elsewhere/bin "${stage}/usr/bin" SYMBOLIC)
+stage_install("${stage}")
+check_program_link("${stage}/usr")
+file(REMOVE_RECURSE "${stage}")
+
+# PREFIX is the staging folder; from here on PREFIX names the installed tree
+# inside it.
+file(REMOVE_RECURSE "${PREFIX}")
+stage_install("${PREFIX}")
+set(PREFIX "${PREFIX}/usr")
+check_program_link("${PREFIX}")
 foreach(picture IN ITEMS cs cs2 cs3 cs4 cs5 cs55 ind brelom)
   if(NOT EXISTS "${PREFIX}/lib/karvelio/Resources/${picture}.pct")
     message(FATAL_ERROR "not installed: ${PREFIX}/lib/karvelio/Resources/${picture}.pct")
