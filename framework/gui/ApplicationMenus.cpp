@@ -73,9 +73,13 @@ void ShowMenuBarOf(Window& window)
     ApplicationMenus::ScheduleRefresh();
 }
 
-// The item of `bar` that `key` is the shortcut of; nil for none.
+// The item of `bar` that `key` is the shortcut of; nil for none. A key
+// event without a key binds to nothing, not to the items without shortcuts.
 Ref<MenuItem> ItemBoundTo(const MenuBar& bar, const QKeySequence& key)
 {
+    if (key.isEmpty()) {
+        return nullptr;
+    }
     for (const Ref<MenuItem>& item : bar.Descendants()) {
         if (!item->IsSeparator() && item->Children().empty() &&
             MenuBarView::KeySequenceFor(item->KeyboardShortcut()) == key) {
@@ -88,7 +92,9 @@ Ref<MenuItem> ItemBoundTo(const MenuBar& bar, const QKeySequence& key)
 // A window of the program that shows no menu bar (the about window) answers
 // the shortcuts of the application's bar, as the Mac's one bar answers every
 // window: the update runs, then the item is chosen if it is on. True when the
-// key is one of the bar's.
+// key is one of the bar's. As behind a window with a menu bar, a shortcut does
+// nothing while a dialog or message holds the program: a second Ctrl+O that
+// came before the first dialog opened is not a second dialog.
 bool TakeApplicationShortcut(const QKeySequence& key)
 {
     const Ref<Application> application = GetAppObject();
@@ -100,6 +106,9 @@ bool TakeApplicationShortcut(const QKeySequence& key)
     // On the loop's next pass, so no dialog that the item opens runs inside
     // the key's delivery.
     EventLoop::Post([bar, item] {
+        if (QApplication::activeModalWidget() != nullptr) {
+            return;
+        }
         ApplicationMenus::Update(*bar);
         if (item->Enabled()) {
             ApplicationMenus::Choose(item);
