@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-vlgothic desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin clang libclang-rt-14-dev
-          xvfb xauth xdotool imagemagick)
+          xvfb xauth xdotool imagemagick libsm-dev libice-dev)
 
 scripts/install-missing-packages.sh test.sh "${packages[@]}"
 

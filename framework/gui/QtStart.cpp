@@ -1,6 +1,7 @@
 #include "framework/gui/QtStart.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -50,6 +51,22 @@ void HoldOrFail(QtMsgType type, const QMessageLogContext&, const QString& messag
     std::_Exit(1);
 }
 
+// A desktop session would bring the program back as "PROGRAM -session ID",
+// and every argument names a document: the session would open a document
+// called "-session" and fail. The program keeps nothing to restore, so it
+// asks never to be restarted. The hint is given at every save, whatever the
+// save's kind, as Qt hands it to the session manager each time.
+void DeclineSessionRestart(QApplication& application)
+{
+#if QT_CONFIG(sessionmanager)
+    const auto never = [](QSessionManager& manager) { manager.setRestartHint(QSessionManager::RestartNever); };
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application, never);
+    QObject::connect(&application, &QGuiApplication::saveStateRequest, &application, never);
+#else
+    (void)application;
+#endif
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv)
@@ -61,6 +78,7 @@ std::unique_ptr<QApplication> StartQtApplication(int& argc, char** argv)
     held.previous = qInstallMessageHandler(&HoldOrFail);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(held.previous);
+    DeclineSessionRestart(*application);
     for (const auto& [type, message] : std::exchange(held.messages, {})) {
         qt_message_output(type, QMessageLogContext(), message);
     }

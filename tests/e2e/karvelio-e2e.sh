@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Drives the real karvelio from outside, as a user would, through a real X
 # client (xdotool). Run it under a display of its own:
-#   xvfb-run -a tests/e2e/karvelio-e2e.sh build/bin/karvelio build
-# The build folder is installed into a scratch prefix for the last case.
+#   xvfb-run -a tests/e2e/karvelio-e2e.sh build/bin/karvelio build build/bin/session-manager
+# The build folder is installed into a scratch prefix for the last case; the
+# session manager (tests/e2e/SessionManager.cpp) stands for a desktop's.
 # Bare Xvfb has no window manager: a window gets the keyboard focus from
 # xdotool before keys are sent to it.
 set -uo pipefail
 
 karvelio=$(realpath "$1")
 build=$(realpath "$2")
+session_manager=${3:-}
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -174,6 +176,20 @@ else
   [[ -n "$dialog" ]] || fail "Ctrl+O in the about window showed no open dialog"
   [[ -n "$dialog" ]] && keys "$dialog" Escape
   sleep 0.5
+  # Two Ctrl+O that both reach the program before the first dialog opens:
+  # the second comes while the dialog is up, and opens nothing.
+  xdotool windowfocus --sync "$about" && sleep 0.3
+  kill -STOP "$pid"
+  xdotool key --clearmodifiers --delay 0 ctrl+o ctrl+o
+  kill -CONT "$pid"
+  [[ -n "$(open_dialog)" ]] || fail "Ctrl+O twice in the about window showed no open dialog"
+  sleep 1
+  count=$(visible_count Open)
+  [[ $count -eq 1 ]] || fail "$count open dialogs after Ctrl+O twice in the about window"
+  for _ in $(seq "$count"); do
+    keys "$(xdotool search --onlyvisible --name '^Open$' | tail -1)" Escape
+    sleep 0.5
+  done
   keys "$about" ctrl+q
 fi
 expect_clean_end Ctrl+Q
@@ -188,6 +204,39 @@ else
   fail "no window titled -reverse"
 fi
 expect_clean_end Ctrl+Q
+
+echo "case: a desktop session is asked never to start the program again"
+# A restored session would run the restart command the program left, and
+# "PROGRAM -session ID" names a document "-session": only a hint of never
+# (3) keeps the next login from opening it and its failure message.
+if [[ ! -x "$session_manager" ]]; then
+  fail "no session manager to test with (build it with libsm-dev and libice-dev)"
+else
+  "$session_manager" 30 >"$work/session.log" 2>"$work/session.err" &
+  manager=$!
+  for _ in $(seq 100); do
+    grep -q '^SESSION_MANAGER=' "$work/session.log" && break
+    sleep 0.1
+  done
+  SESSION_MANAGER=$(sed -n 's/^SESSION_MANAGER=//p' "$work/session.log") start
+  bar=$(window Karvelio)
+  for _ in $(seq 100); do
+    grep -q '^saved$' "$work/session.log" && break
+    sleep 0.1
+  done
+  property() { awk -F'\t' -v name="$1" '$1 == name { $1 = ""; print substr($0, 2) }' "$work/session.log"; }
+  hint=$(property RestartStyleHint)
+  if ! grep -q '^saved$' "$work/session.log"; then
+    fail "the program did not save itself for the session manager"
+    cat "$work/session.err"
+  elif [[ "$hint" != 3 ]]; then
+    fail "a restored session would run \"$(property RestartCommand)\" (restart hint ${hint:-none}, not 3: never)"
+  fi
+  [[ -n "$bar" ]] && keys "$bar" ctrl+q
+  expect_clean_end Ctrl+Q
+  kill "$manager" 2>/dev/null
+  wait "$manager" 2>/dev/null
+fi
 
 echo "case: installed into a prefix, bin/karvelio draws the release badge, then Ctrl+Q"
 prefix="$work/prefix"
