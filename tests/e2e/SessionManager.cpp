@@ -171,7 +171,7 @@ int main(int argc, char** argv)
     for (int index = 0; index < count; ++index) {
         IceSetHostBasedAuthProc(listeners[index], &FromThisMachine);
         char* id = IceGetListenConnectionString(listeners[index]);
-        if (std::string_view(id).starts_with("local/")) {
+        if (id != nullptr && std::string_view(id).starts_with("local/")) {
             local.push_back(listeners[index]);
         }
         std::free(id);
